@@ -1,0 +1,65 @@
+// The chart model's row moves.
+#include "chart/chart_model.h"
+
+#include "driver/messages.h"
+
+ChartCell glyph_cell(char kind, std::uint32_t value) {
+  const std::uint32_t width = kind == kCellGlyph2 ? 2 : kind == kCellGlyph4 ? 4 : 6;
+  return ChartCell{kind, value, 0, width};
+}
+
+ChartCell connector_level(std::uint32_t connector_kind) { return glyph_cell(kCellGlyph2, connector_kind); }
+
+// A row can be built one or two cells past the limit the builder tests
+// before each statement; beyond the storage a cell is dropped, and the run
+// then stops at that test anyway (see note [capacities]).
+void append_cell(ChartRow& row, const ChartCell& cell) {
+  if (row.cell_count < kCellStorage) row.cells[row.cell_count++] = cell;
+}
+
+ChartRow& current_row() {
+  if (ws.chart_row_count >= kChartRowCapacity) show_fatal(kTextTooLarge, kTitleExcuse);
+  return ws.chart_rows[ws.chart_row_count];
+}
+
+ConnectorRecord& current_connectors() {
+  if (ws.chart_row_count >= kChartRowCapacity) show_fatal(kTextTooLarge, kTitleExcuse);
+  return ws.connector_rows[ws.chart_row_count];
+}
+
+void copy_cells(ChartRow& to, const ChartRow& from, std::uint32_t count) {
+  if (count > kCellStorage) count = kCellStorage;
+  for (std::uint32_t i = 0; i < count; ++i) to.cells[i] = from.cells[i];
+}
+
+void copy_connectors(ConnectorRecord& to, const ConnectorRecord& from) {
+  const std::uint32_t depth = from.connector_depth < kLevelStorage ? from.connector_depth : kLevelStorage;
+  to.connector_depth = from.connector_depth;
+  for (std::uint32_t i = 0; i < depth; ++i) to.levels[i] = from.levels[i];
+}
+
+void copy_template() {
+  ChartRow& row = current_row();
+  row.cell_count = ws.template_row.cell_count;
+  copy_cells(row, ws.template_row, row.cell_count);
+  copy_connectors(current_connectors(), ws.template_connectors);
+}
+
+void append_text_cell() {
+  const StatementRecord& record = ws.statement_table[ws.stmt_index];
+  ChartRow& row = current_row();
+  append_cell(row, ChartCell{kCellText, ws.stmt_index, record.operand_offset, record.text_length});
+  row.row_marker = record.marker;
+}
+
+void emit_saved_pair(const SavedRow& saved) {
+  ChartRow& row = current_row();
+  row.cell_count = saved.row.cell_count;
+  copy_cells(row, saved.row, row.cell_count);
+  copy_connectors(current_connectors(), saved.connectors);
+}
+
+SavedRow& push_saved_row(SavedRow* stack, std::uint32_t& depth, std::uint32_t capacity) {
+  if (depth >= capacity) show_fatal(kTextTooLarge, kTitleExcuse);
+  return stack[depth++];
+}

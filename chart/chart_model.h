@@ -1,0 +1,53 @@
+// The chart model: the row moves every emitter is built from.
+//
+// The row being built is the one at chart_row_count; the builder advances
+// past it once it is complete.  Rows start empty (the workspace starts zero),
+// so a move writes only what the row holds.
+#pragma once
+
+#include <cstdint>
+
+#include "driver/workspace.h"
+
+// Cell kinds.
+inline constexpr char kCellGlyph2 = '2';
+inline constexpr char kCellGlyph4 = '4';
+inline constexpr char kCellGlyph6 = '6';
+inline constexpr char kCellText = 'P';
+
+// connector_kind values: the glyph at a bracket's vertical line.
+inline constexpr std::uint32_t kConnectorPass = 1;
+inline constexpr std::uint32_t kConnectorTop = 2;
+inline constexpr std::uint32_t kConnectorBranch = 3;
+inline constexpr std::uint32_t kConnectorBottom = 4;
+
+// A glyph cell of kind '2', '4' or '6' and its width.
+ChartCell glyph_cell(char kind, std::uint32_t value);
+
+// A connector level of the given kind.
+ChartCell connector_level(std::uint32_t connector_kind);
+
+// Appends a cell after the row's last one.
+void append_cell(ChartRow& row, const ChartCell& cell);
+
+// The row (and its connector record) at chart_row_count.  Ends the run with
+// the capacity message when that row would lie past the row store.
+ChartRow& current_row();
+ConnectorRecord& current_connectors();
+
+// Copies `count` cells and the connector levels up to `depth`.
+void copy_cells(ChartRow& to, const ChartRow& from, std::uint32_t count);
+void copy_connectors(ConnectorRecord& to, const ConnectorRecord& from);
+
+// The current row takes the template's cells and connectors.
+void copy_template();
+
+// Appends the text of the statement at stmt_index to the current row.
+void append_text_cell();
+
+// The current row takes a saved row and its connectors.
+void emit_saved_pair(const SavedRow& saved);
+
+// Pushes a saved row; ends the run with the capacity message when the stack
+// is full.  Returns the entry to fill.
+SavedRow& push_saved_row(SavedRow* stack, std::uint32_t& depth, std::uint32_t capacity);

@@ -1,0 +1,120 @@
+// The conversion run, top to bottom: open the files, compile the keyword
+// table, feed every source line through normalisation, matching and
+// classification, build the chart, compose and write it, close the files.
+// Every stage reads and writes the workspace; none takes arguments.
+#include "driver/conversion_run.h"
+
+#include <cstring>
+
+#include "chart/chart_builder.h"
+#include "classify/classifier.h"
+#include "driver/chart_writer.h"
+#include "driver/composition.h"
+#include "driver/messages.h"
+#include "driver/platform.h"
+#include "driver/source_reader.h"
+#include "driver/workspace.h"
+#include "scan/keyword_table.h"
+#include "scan/matcher.h"
+#include "scan/normalise.h"
+#include "scan/pattern_compiler.h"
+
+namespace {
+
+constexpr std::size_t kLongLineLength = 150;
+
+// Copies a path into its buffer; false when it does not fit (it is never cut).
+bool copy_path(char* buffer, const char* path) {
+  const std::size_t length = std::strlen(path);
+  if (length >= kPathCapacity) return false;
+  std::memcpy(buffer, path, length + 1);
+  return true;
+}
+
+void open_source(bool path_fits) {
+  ws.input_file = path_fits ? platform_open_file(ws.input_path, "rb") : nullptr;
+  if (ws.input_file == nullptr) show_fatal(kTextSourceNotFound, kTitleOpenFile);
+}
+
+// Opening the chart truncates it, so a chart path that names the source
+// itself is refused before the source could be lost.
+void open_chart(bool path_fits) {
+  const bool usable = path_fits && !platform_same_file(ws.input_path, ws.output_path);
+  ws.output_file = usable ? platform_open_file(ws.output_path, "wb") : nullptr;
+  if (ws.output_file == nullptr) {
+    std::fclose(ws.input_file);
+    ws.input_file = nullptr;
+    show_fatal(kTextChartNotCreated, kTitleOpenFile);
+  }
+}
+
+void compile_keyword_table() {
+  ws.scan_start_column = 0;
+  ws.scan_end_column = 999;
+  ws.ampersand_row = 0;
+  for (ws.compile_row = 0; ws.compile_row < kCompiledRowCount; ++ws.compile_row) {
+    std::memcpy(ws.work_line, keyword_pattern_source[ws.compile_row], kPatternSourceWidth);
+    ws.compiled_patterns[ws.compile_row].token_count = compile_pattern();
+  }
+}
+
+void set_start_values() {
+  ws.first_pattern = 0;
+  ws.pattern_count = kCompiledRowCount;
+  ws.comment_carry = ws.block_comment = ws.string_carry = ' ';
+  ws.unit_statement_number = 0;
+  ws.condition_depth = ws.condition_keyword = ws.condition_state = 0;
+  ws.one_line_if = ws.end_if_deferred = ws.one_line_where = 0;
+  ws.label_depth = 0;
+  std::memcpy(ws.blank_label, "     ", kLabelWidth);
+  ws.label_end_flag = 0;
+  ws.stmt_count = 0;
+}
+
+// work_line is raw_line with the ASCII capitals lowered, byte by byte.
+void lower_line() {
+  std::size_t i = 0;
+  for (; ws.raw_line[i] != '\0'; ++i) {
+    const char c = ws.raw_line[i];
+    ws.work_line[i] = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  }
+  ws.work_line[i] = '\0';
+}
+
+void convert_lines() {
+  while (read_source_line()) {
+    lower_line();
+    if (std::strlen(ws.work_line) >= kLongLineLength) show_warning(kTextLongLine, kTitleCaution);
+    normalise_line();
+    reset_matches();
+    match_line();
+    classify_line();
+    if (ws.stmt_count >= kStatementCapacity) show_fatal(kTextTooLarge, kTitleSorry);
+  }
+  if (source_read_failed()) show_warning(kTextReadError, kTitleReadError);
+}
+
+}  // namespace
+
+void show_warning(const char* text, const char* title) { platform_show_message(text, title); }
+
+void show_fatal(const char* text, const char* title) {
+  platform_show_message(text, title);
+  platform_exit_fatal();
+}
+
+int run_conversion(const char* input_path, const char* output_path) {
+  const bool input_fits = copy_path(ws.input_path, input_path);
+  const bool output_fits = copy_path(ws.output_path, output_path);
+  open_source(input_fits);
+  open_chart(output_fits);
+  compile_keyword_table();
+  set_start_values();
+  convert_lines();
+  build_chart();
+  compose_and_write_chart();
+  std::fclose(ws.input_file);
+  ws.input_file = nullptr;
+  finish_chart_file();
+  return 0;
+}

@@ -1,0 +1,7 @@
+// The conversion run: one Fortran source into one chart file.
+#pragma once
+
+// Converts the source at input_path into the chart at output_path (both
+// UTF-8 paths).  Returns 0 when the chart has been written; after a fatal
+// message it does not return (the platform ends the process with status 1).
+int run_conversion(const char* input_path, const char* output_path);

@@ -1,0 +1,150 @@
+// The keyword matcher.
+//
+// Token 0 of a row is anchored at the scanned column; each later token is
+// looked for anywhere after the one before it.  A recorded match claims the
+// characters of all its tokens, so at one column the earlier row wins and
+// across columns the leftmost match wins, even over its later words.
+#include "scan/matcher.h"
+
+#include <cstring>
+
+#include "driver/workspace.h"
+
+namespace {
+
+bool ends_text(char c) { return c == '\0' || c == '\n' || c == '\xFF'; }
+
+bool is_blank_or_tab(char c) { return c == ' ' || c == '\t'; }
+
+// Neighbour class of a character next to a token occurrence:
+// 1 blank or tab, 2 punctuation (the underscore too), 3 '-', 4 anything else.
+std::uint32_t neighbour_class(unsigned char c) {
+  if (c == ' ' || c == '\t') return 1;
+  if (c == '-') return 3;
+  if ((c >= 0x21 && c <= 0x2F) || (c >= 0x3A && c <= 0x40) || (c >= 0x5B && c <= 0x60) ||
+      (c >= 0x7B && c <= 0x7D)) {
+    return 2;
+  }
+  return 4;
+}
+
+// On the right the end of the text counts as a blank.
+std::uint32_t right_neighbour_class(unsigned char c) {
+  if (c == '\0' || c == '\n' || c == 0xFF) return 1;
+  return neighbour_class(c);
+}
+
+bool column_is_free(std::uint32_t column) {
+  return ws.quote_mask[column] == ' ' && ws.taken_mask[column] == ' ';
+}
+
+// The character rule: all characters of the token stand at column onwards,
+// none of them a blank, inside a literal or comment, or already claimed.
+bool token_found_at(const PatternToken& token, std::uint32_t column) {
+  for (std::uint32_t j = 0; j < token.length; ++j) {
+    const std::uint32_t c = column + j;
+    const char line_char = ws.work_line[c];
+    if (ends_text(line_char) || c > ws.scan_end_column) return false;
+    if (is_blank_or_tab(line_char) || line_char != token.text[j] || !column_is_free(c)) return false;
+  }
+  return true;
+}
+
+bool token_accepted_at(const PatternToken& token, std::uint32_t column) {
+  if (!token_found_at(token, column)) return false;
+  classify_neighbours(column, token.length);
+  return token.left_kind >= ws.left_class && token.right_kind >= ws.right_class;
+}
+
+// The program-unit words reset the running statement number.
+bool is_unit_row(std::uint32_t row_index) {
+  return ws.semicolon_row + 3 <= row_index && row_index <= ws.semicolon_row + 6;
+}
+
+void record_match(std::uint32_t row_index, std::uint32_t after_column) {
+  const CompiledPattern& row = ws.compiled_patterns[row_index];
+  if (is_unit_row(row_index)) ws.unit_statement_number = 0;
+  if (ws.match_count < kMatchListCapacity) {
+    MatchRecord& match = ws.match_list[ws.match_count++];
+    match.row_number = row_index + 1;
+    match.start_column = ws.token_starts[0];
+    match.after_column = after_column;
+    match.end_column = ws.token_ends[row.token_count - 1];
+  }
+  for (std::uint32_t t = 0; t < row.token_count; ++t) {
+    for (std::uint32_t c = ws.token_starts[t]; c < ws.token_ends[t]; ++c) ws.taken_mask[c] = ws.work_line[c];
+  }
+}
+
+// First column at or after `column` that is neither blank nor tab; the end of
+// the text (or the scan limit) when the line ends first.
+std::uint32_t skip_blanks(std::uint32_t column) {
+  while (is_blank_or_tab(ws.work_line[column]) && column <= ws.scan_end_column) ++column;
+  return column;
+}
+
+// Rows that can only match at the first non-blank column of a line.
+bool is_line_start_row(std::uint32_t row_index) {
+  return kMeridolEdition && row_index >= 103 && row_index <= 112;
+}
+
+}  // namespace
+
+void reset_matches() {
+  // Only records the last line used can be non-zero.
+  std::memset(ws.match_list, 0, sizeof(MatchRecord) * (ws.match_count > 0 ? ws.match_count : 1));
+  ws.match_count = 0;
+}
+
+void classify_neighbours(std::uint32_t start, std::uint32_t length) {
+  ws.left_class = start == 0 ? 1 : neighbour_class(static_cast<unsigned char>(ws.work_line[start - 1]));
+  ws.right_class = start + 1 == ws.line_end
+                       ? 1
+                       : right_neighbour_class(static_cast<unsigned char>(ws.work_line[start + length]));
+}
+
+void match_rest(std::uint32_t row_index) {
+  const CompiledPattern& row = ws.compiled_patterns[row_index];
+  const std::uint32_t after_column = skip_blanks(ws.token_ends[0]);
+  for (std::uint32_t t = 1; t < row.token_count; ++t) {
+    const PatternToken& token = row.tokens[t];
+    bool found = false;
+    for (std::uint32_t c = ws.token_ends[t - 1];; ++c) {
+      const char line_char = ws.work_line[c];
+      if (ends_text(line_char) || c > ws.scan_end_column) break;
+      if (is_blank_or_tab(line_char)) continue;
+      if (token_accepted_at(token, c)) {
+        ws.token_starts[t] = c;
+        ws.token_ends[t] = c + token.length;
+        ++ws.matched_tokens;
+        found = true;
+        break;
+      }
+    }
+    if (!found) return;
+  }
+  if (ws.matched_tokens == row.token_count) record_match(row_index, after_column);
+}
+
+void match_line() {
+  ws.line_start_known = false;
+  for (std::uint32_t col = ws.scan_start_column;; ++col) {
+    const char line_char = ws.work_line[col];
+    if (ends_text(line_char) || col > ws.scan_end_column) break;
+    if (is_blank_or_tab(line_char)) continue;
+    if (!ws.line_start_known) {
+      ws.line_start_column = col;
+      ws.line_start_known = true;
+    }
+    for (std::uint32_t r = ws.first_pattern; r < ws.pattern_count; ++r) {
+      const CompiledPattern& row = ws.compiled_patterns[r];
+      if (row.token_count == 0) break;
+      if (is_line_start_row(r) && col != ws.line_start_column) continue;
+      if (!token_accepted_at(row.tokens[0], col)) continue;
+      ws.matched_tokens = 1;
+      ws.token_starts[0] = col;
+      ws.token_ends[0] = col + row.tokens[0].length;
+      match_rest(r);
+    }
+  }
+}

@@ -1,0 +1,156 @@
+// Line normalisation.
+//
+// A column is free for keyword matching only when both masks hold a blank
+// there: quote_mask marks the inside of character literals, taken_mask marks
+// comment columns (and later the matcher's claims); tab columns are marked in
+// both.  State that outlives a line: comment_carry and block_comment (once a
+// "/*" has been seen every later line is a comment line), and string_carry
+// (the kind of literal left open at a trailing "&", see note [string-carry]).
+#include "scan/normalise.h"
+
+#include <cstring>
+
+#include "driver/workspace.h"
+
+namespace {
+
+constexpr char kBlank = ' ';
+
+// Literal and comment state within one line; every line starts outside both.
+struct LineState {
+  char in_double = kBlank;
+  char in_single = kBlank;
+  char in_comment = kBlank;
+};
+
+bool is_blank_or_tab(char c) { return c == ' ' || c == '\t'; }
+
+// True when nothing but blanks and tabs follows column i up to the line end.
+bool only_blanks_after(std::size_t i, std::size_t n) {
+  for (std::size_t j = i + 1; j < n && ws.work_line[j] != '\n'; ++j) {
+    if (!is_blank_or_tab(ws.work_line[j])) return false;
+  }
+  return true;
+}
+
+// [string-carry]
+// A literal open at a trailing "&" goes on at the "&" that begins the next
+// line.  The carried kind is recorded only when the "&" really ends the line,
+// and it is dropped again once a later "&" has reopened the literal, so an
+// ordinary continued statement after a continued literal keeps its keywords.
+void note_continuation(LineState& state, std::size_t i, std::size_t n) {
+  if (state.in_double == kBlank && state.in_single == kBlank) {
+    if (ws.string_carry == '"') state.in_double = '"';
+    if (ws.string_carry == '\'') state.in_single = '\'';
+    ws.string_carry = kBlank;
+  } else if (only_blanks_after(i, n)) {
+    ws.string_carry = state.in_double != kBlank ? '"' : '\'';
+  }
+}
+
+// A backslash escapes a quote unless it is itself escaped or follows a byte
+// outside 0x20..0x7D (such as the second byte of a two-byte character).
+bool is_delimiting_quote(std::size_t i) {
+  if (i == 0) return true;
+  const unsigned char before = static_cast<unsigned char>(ws.work_line[i - 1]);
+  if (i == 1) return before != '\\';
+  const unsigned char two_before = static_cast<unsigned char>(ws.work_line[i - 2]);
+  const bool escaping = before == '\\' && two_before >= 0x20 && two_before <= 0x7D && two_before != '\\';
+  return !escaping;
+}
+
+void mark_literal_column(LineState& state, std::size_t i, std::size_t n) {
+  const char c = ws.work_line[i];
+  ws.taken_mask[i] = kBlank;
+  if (c == '&') note_continuation(state, i, n);
+  const bool delimits = (c == '"' || c == '\'') && is_delimiting_quote(i);
+  if (delimits && c == '"') {
+    ws.quote_mask[i] = state.in_single;
+    if (state.in_single == kBlank) state.in_double = state.in_double == kBlank ? '"' : kBlank;
+  } else if (delimits) {
+    ws.quote_mask[i] = state.in_double;
+    if (state.in_double == kBlank) state.in_single = state.in_single == kBlank ? '\'' : kBlank;
+  } else if (state.in_double != kBlank) {
+    ws.quote_mask[i] = '"';
+  } else if (state.in_single != kBlank) {
+    ws.quote_mask[i] = '\'';
+  } else {
+    ws.quote_mask[i] = kBlank;
+  }
+}
+
+void test_comment_start(LineState& state, std::size_t i) {
+  if (ws.block_comment != kBlank || state.in_comment != kBlank) return;
+  const char c = ws.work_line[i];
+  if (i > 0 && c == '*' && ws.work_line[i - 1] == '/') {
+    ws.block_comment = '*';
+    ws.comment_carry = 'C';
+  }
+  if (c == '!') state.in_comment = '!';
+  if (i == 0 && (c == 'c' || c == 'd' || c == '*')) {
+    state.in_comment = '!';
+    ws.line_flag = 'C';
+  }
+}
+
+void measure_column(std::size_t i) {
+  const char c = ws.work_line[i];
+  if (i < ws.first_nonblank && !is_blank_or_tab(c)) ws.first_nonblank = static_cast<std::uint32_t>(i);
+  if (i > ws.last_nonblank && !is_blank_or_tab(c) && c != '\n') ws.last_nonblank = static_cast<std::uint32_t>(i);
+}
+
+void mark_column(LineState& state, std::size_t i, std::size_t n) {
+  measure_column(i);
+  const char c = ws.work_line[i];
+  if (c == '\t') {
+    ws.quote_mask[i] = '\t';
+    ws.taken_mask[i] = '\t';
+  } else if (state.in_comment != kBlank) {
+    ws.taken_mask[i] = state.in_comment;
+    ws.quote_mask[i] = kBlank;
+  } else {
+    mark_literal_column(state, i, n);
+  }
+  test_comment_start(state, i);
+}
+
+void put_line_end(std::size_t column) {
+  ws.line_end = static_cast<std::uint32_t>(column);
+  ws.quote_mask[column] = '\n';
+  ws.taken_mask[column] = '\n';
+  ws.quote_mask[column + 1] = '\0';
+  ws.taken_mask[column + 1] = '\0';
+}
+
+// The last character is normally the line feed.  A last line without one, or
+// a piece that filled the read buffer, gets a free blank column in its place
+// and the masks' line feed after it.
+void mark_line_end(std::size_t k) {
+  if (ws.work_line[k] == '\n') {
+    put_line_end(k);
+  } else {
+    ws.quote_mask[k] = kBlank;
+    ws.taken_mask[k] = kBlank;
+    put_line_end(k + 1);
+  }
+}
+
+}  // namespace
+
+void normalise_line() {
+  ws.line_flag = ws.comment_carry;
+  const std::size_t n = std::strlen(ws.work_line);
+  ws.first_nonblank = 999;
+  ws.last_nonblank = 0;
+  // A line whose first byte is NUL is empty: nothing to mark.
+  if (n == 0) {
+    put_line_end(0);
+    return;
+  }
+  LineState state;
+  std::size_t i = 0;
+  if (n > 1) {
+    for (; i < n - 1; ++i) mark_column(state, i, n);
+  }
+  mark_line_end(i);
+}
