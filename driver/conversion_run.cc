@@ -82,19 +82,26 @@ void lower_line() {
 }
 
 void convert_lines() {
-  while (read_source_line()) {
-    lower_line();
-    if (std::strlen(ws.work_line) >= kLongLineLength) show_warning(kTextLongLine, kTitleCaution);
-    normalise_line();
-    reset_matches();
-    match_line();
-    classify_line();
-    if (ws.stmt_count >= kStatementCapacity) show_fatal(kTextTooLarge, kTitleSorry);
-  }
+  while (read_source_line()) convert_line();
   if (source_read_failed()) show_warning(kTextReadError, kTitleReadError);
 }
 
 }  // namespace
+
+void start_run() {
+  compile_keyword_table();
+  set_start_values();
+}
+
+void convert_line() {
+  lower_line();
+  if (std::strlen(ws.work_line) >= kLongLineLength) show_warning(kTextLongLine, kTitleCaution);
+  normalise_line();
+  reset_matches();
+  match_line();
+  classify_line();
+  if (ws.stmt_count >= kStatementCapacity) show_fatal(kTextTooLarge, kTitleSorry);
+}
 
 void show_warning(const char* text, const char* title) { platform_show_message(text, title); }
 
@@ -108,8 +115,7 @@ int run_conversion(const char* input_path, const char* output_path) {
   const bool output_fits = copy_path(ws.output_path, output_path);
   open_source(input_fits);
   open_chart(output_fits);
-  compile_keyword_table();
-  set_start_values();
+  start_run();
   convert_lines();
   build_chart();
   compose_and_write_chart();
