@@ -34,7 +34,9 @@ class Writer:
 
     def expr(self):
         r = self.rng
-        names = ["x", "y", "n", "a(i)", "b(i, j)", "k + 1", "f(x)", "'text'", '"a!b"', "z(:)"]
+        names = ["x", "y", "n", "a(i)", "b(i, j)", "k + 1", "f(x)", "'text'", "z(:)"]
+        if self.chaos:
+            names.append('"a!b"')  # a "!" opens a comment even inside a literal
         ops = [" > ", " < ", " == ", " /= ", " <= ", " >= ", " .and. ", " + ", "*"]
         e = r.choice(names)
         for _ in range(r.randint(0, 2)):
