@@ -91,6 +91,7 @@ void convert_lines() {
 void start_run() {
   compile_keyword_table();
   set_start_values();
+  index_patterns();
 }
 
 void convert_line() {

@@ -37,6 +37,8 @@ inline constexpr std::size_t kPatternSourceWidth = 40;
 inline constexpr std::size_t kCompiledPatternCapacity = 150;
 inline constexpr std::size_t kTokensPerPattern = 6;
 inline constexpr std::size_t kTokenTextCapacity = 40;
+// Rows indexed by the first byte of their first token.
+inline constexpr std::size_t kBucketCount = 256;
 // Every match claims its first column, so a line has at most one match per column.
 inline constexpr std::size_t kMatchListCapacity = kLineCapacity;
 
@@ -185,6 +187,8 @@ struct Workspace {
   std::uint32_t right_class;
   std::uint32_t line_start_column;  // Meridol: first non-blank column met
   bool line_start_known;
+  std::uint8_t row_buckets[kBucketCount][kCompiledPatternCapacity];
+  std::uint8_t bucket_sizes[kBucketCount];
 
   // Statement records.
   std::uint32_t stmt_count;

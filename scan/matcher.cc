@@ -4,6 +4,17 @@
 // looked for anywhere after the one before it.  A recorded match claims the
 // characters of all its tokens, so at one column the earlier row wins and
 // across columns the leftmost match wins, even over its later words.
+
+// [first-character-index]
+// A row can match at a column only when the first character of its token 0
+// equals the line's character there: the character rule compares every
+// character, and a blank never matches.  Trying at each column only the rows
+// whose token 0 begins with that column's character, in table order, gives
+// exactly the matches of trying every row: the rows left out cannot match,
+// and an attempt that fails changes nothing but the attempt's own working
+// values.  A row whose token 0 is empty could match anywhere and stands in
+// every bucket; the first row without tokens ends every bucket, as it ends
+// the row loop.
 #include "scan/matcher.h"
 
 #include <cstring>
@@ -88,6 +99,28 @@ bool is_line_start_row(std::uint32_t row_index) {
   return kMeridolEdition && row_index >= 103 && row_index <= 112;
 }
 
+// False at the end of the line.  Notes the first non-blank column.
+bool prepare_column(std::uint32_t col) {
+  const char line_char = ws.work_line[col];
+  if (ends_text(line_char) || col > ws.scan_end_column) return false;
+  if (!is_blank_or_tab(line_char) && !ws.line_start_known) {
+    ws.line_start_column = col;
+    ws.line_start_known = true;
+  }
+  return true;
+}
+
+// Token 0 is anchored at the column; the row's later tokens may stand anywhere after it.
+void try_row_at(std::uint32_t r, std::uint32_t col) {
+  const CompiledPattern& row = ws.compiled_patterns[r];
+  if (is_line_start_row(r) && col != ws.line_start_column) return;
+  if (!token_accepted_at(row.tokens[0], col)) return;
+  ws.matched_tokens = 1;
+  ws.token_starts[0] = col;
+  ws.token_ends[0] = col + row.tokens[0].length;
+  match_rest(r);
+}
+
 }  // namespace
 
 void reset_matches() {
@@ -126,25 +159,38 @@ void match_rest(std::uint32_t row_index) {
   if (ws.matched_tokens == row.token_count) record_match(row_index, after_column);
 }
 
+void index_patterns() {
+  std::memset(ws.bucket_sizes, 0, sizeof ws.bucket_sizes);
+  for (std::uint32_t r = ws.first_pattern; r < ws.pattern_count; ++r) {
+    const CompiledPattern& row = ws.compiled_patterns[r];
+    if (row.token_count == 0) break;
+    const PatternToken& first = row.tokens[0];
+    for (std::uint32_t c = 0; c < kBucketCount; ++c) {
+      if (first.length == 0 || static_cast<unsigned char>(first.text[0]) == c) {
+        ws.row_buckets[c][ws.bucket_sizes[c]++] = static_cast<std::uint8_t>(r);
+      }
+    }
+  }
+}
+
 void match_line() {
   ws.line_start_known = false;
   for (std::uint32_t col = ws.scan_start_column;; ++col) {
-    const char line_char = ws.work_line[col];
-    if (ends_text(line_char) || col > ws.scan_end_column) break;
-    if (is_blank_or_tab(line_char)) continue;
-    if (!ws.line_start_known) {
-      ws.line_start_column = col;
-      ws.line_start_known = true;
-    }
+    if (!prepare_column(col)) break;
+    const unsigned char line_char = static_cast<unsigned char>(ws.work_line[col]);
+    if (is_blank_or_tab(static_cast<char>(line_char))) continue;
+    for (std::uint32_t i = 0; i < ws.bucket_sizes[line_char]; ++i) try_row_at(ws.row_buckets[line_char][i], col);
+  }
+}
+
+void match_line_trying_every_row() {
+  ws.line_start_known = false;
+  for (std::uint32_t col = ws.scan_start_column;; ++col) {
+    if (!prepare_column(col)) break;
+    if (is_blank_or_tab(ws.work_line[col])) continue;
     for (std::uint32_t r = ws.first_pattern; r < ws.pattern_count; ++r) {
-      const CompiledPattern& row = ws.compiled_patterns[r];
-      if (row.token_count == 0) break;
-      if (is_line_start_row(r) && col != ws.line_start_column) continue;
-      if (!token_accepted_at(row.tokens[0], col)) continue;
-      ws.matched_tokens = 1;
-      ws.token_starts[0] = col;
-      ws.token_ends[0] = col + row.tokens[0].length;
-      match_rest(r);
+      if (ws.compiled_patterns[r].token_count == 0) break;
+      try_row_at(r, col);
     }
   }
 }

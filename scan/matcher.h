@@ -3,6 +3,10 @@
 
 #include <cstdint>
 
+// Sorts the compiled rows by the first character of their first token, once
+// per run after the rows are compiled (see note [first-character-index]).
+void index_patterns();
+
 // Empties match_list before a line.
 void reset_matches();
 
@@ -10,6 +14,10 @@ void reset_matches();
 // rows in table order; each match is recorded in match_list and claims its
 // characters in taken_mask.
 void match_line();
+
+// The same scan trying every row at every column: the reference the indexed
+// scan must always agree with.
+void match_line_trying_every_row();
 
 // Sets left_class and right_class for a token occurrence at start.
 void classify_neighbours(std::uint32_t start, std::uint32_t length);

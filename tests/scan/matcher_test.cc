@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
 #include <vector>
 
 #include "tests/support/conversion_fixture.h"
@@ -135,6 +140,96 @@ TEST_F(MatcherTest, FillerMatchesOnlyAStandaloneBoxGlyph) {
   EXPECT_EQ(matched_rows(), (Rows{assign(), 3}));
   scan("x\x84\x9F\n");
   EXPECT_EQ(matched_rows(), Rows{});
+}
+
+}  // namespace
+
+// ---- The indexed scan agrees with trying every row -------------------------------
+
+namespace {
+
+class IndexedMatcherTest : public ConversionTest {
+ protected:
+  struct Result {
+    std::vector<MatchRecord> matches;
+    std::string taken;
+    bool operator==(const Result& other) const {
+      if (taken != other.taken || matches.size() != other.matches.size()) return false;
+      for (std::size_t i = 0; i < matches.size(); ++i) {
+        const MatchRecord& a = matches[i];
+        const MatchRecord& b = other.matches[i];
+        if (a.row_number != b.row_number || a.start_column != b.start_column ||
+            a.after_column != b.after_column || a.end_column != b.end_column) {
+          return false;
+        }
+      }
+      return true;
+    }
+  };
+
+  Result run(void (*matcher)()) {
+    normalise(line_);
+    reset_matches();
+    matcher();
+    Result r;
+    r.matches.assign(ws.match_list, ws.match_list + ws.match_count);
+    r.taken.assign(ws.taken_mask, ws.line_end + 1);
+    return r;
+  }
+
+  void expect_same_matches(const std::string& line) {
+    line_ = line;
+    // Both runs start from the state carried over from the previous line.
+    const char carried[] = {ws.comment_carry, ws.block_comment, ws.string_carry};
+    const Result every_row = run(match_line_trying_every_row);
+    ws.comment_carry = carried[0];
+    ws.block_comment = carried[1];
+    ws.string_carry = carried[2];
+    const Result indexed = run(match_line);
+    EXPECT_TRUE(every_row == indexed) << "line: " << line;
+    ++lines_checked_;
+  }
+
+  // Feeds a text through the matchers piece by piece, as the reader cuts it.
+  void expect_same_matches_in(const std::string& text) {
+    std::size_t start = 0;
+    while (start < text.size()) {
+      std::size_t length = 0;
+      while (length < kMaxPieceLength && start + length < text.size()) {
+        if (text[start + length++] == '\n') break;
+      }
+      expect_same_matches(text.substr(start, length));
+      start += length;
+    }
+  }
+
+  std::string line_;
+  int lines_checked_ = 0;
+};
+
+TEST_F(IndexedMatcherTest, AgreesOnEveryLineOfTheSamples) {
+  for (const char* folder : {"examples", "tests/golden"}) {
+    for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(KMT_SOURCE_DIR) / folder)) {
+      if (entry.path().extension() != ".f90") continue;
+      std::ifstream file(entry.path(), std::ios::binary);
+      expect_same_matches_in(std::string(std::istreambuf_iterator<char>(file), {}));
+    }
+  }
+  EXPECT_GT(lines_checked_, 100);
+}
+
+TEST_F(IndexedMatcherTest, AgreesOnGeneratedLines) {
+  static const char* const kPieces[] = {
+      "if", "then", "else", "end", "do", "10", "1", "continue", "format", "call", "select", "case", "where",
+      "while", "(", ")", "=", "==", "<=", "/=", ".", "&", ";", "!", "'", "\"", "\\", " ", " ", " ", "\t", "x",
+      "_", "-", "program", "subroutine", "type", "\x84\x9f", "\xff", "/*", "read", "exit", "go to", "return"};
+  std::mt19937 random(12345);
+  for (int i = 0; i < 20000; ++i) {
+    std::string line;
+    const int pieces = static_cast<int>(random() % 30);
+    for (int p = 0; p < pieces && line.size() < 200; ++p) line += kPieces[random() % std::size(kPieces)];
+    expect_same_matches_in(line.substr(0, kMaxPieceLength - 1) + "\n");
+  }
 }
 
 }  // namespace
