@@ -15,6 +15,7 @@ need make make
 need iconv libc-bin
 need /usr/include/gtest/gtest.h libgtest-dev
 need /usr/include/gmock/gmock.h libgmock-dev
+need valgrind valgrind
 
 install_windows_deps() {
   # The Windows programs are cross-built and tested under Wine; when their
