@@ -32,9 +32,11 @@ class Writer:
         self.label += 10
         return str(self.label)
 
-    def expr(self):
+    def expr(self, numbers=True):
         r = self.rng
-        names = ["x", "y", "n", "a(i)", "b(i, j)", "k + 1", "f(x)", "'text'", "z(:)"]
+        names = ["x", "y", "n", "a(i)", "b(i, j)", "f(x)", "'text'", "z(:)"]
+        if numbers:
+            names.append("k + 1")
         if self.chaos:
             names.append('"a!b"')  # a "!" opens a comment even inside a literal
         ops = [" > ", " < ", " == ", " /= ", " <= ", " >= ", " .and. ", " + ", "*"]
@@ -89,7 +91,10 @@ class Writer:
     def block(self, depth, budget):
         r = self.rng
         while budget > 0 and len(self.lines) < self.limit:
-            kind = r.randint(0, 12) if depth < 12 else 0
+            # Blocks grow rarer with depth, so units stay about a hundred lines
+            # long and nest a few levels deep, as real sources do.
+            nests = depth < 12 and r.random() < 0.6 ** depth
+            kind = r.randint(0, 12) if nests else 0
             budget -= 1
             if kind <= 5:
                 self.simple(depth)
@@ -113,7 +118,8 @@ class Writer:
                 self.block(depth + 1, r.randint(1, 3))
                 self.lines.append("%s continue" % label)
             elif kind == 9:
-                self.emit(depth, "do while (%s)" % self.expr())
+                # A number after a blank would make the DO WHILE read as a labelled DO.
+                self.emit(depth, "do while (%s)" % self.expr(numbers=self.chaos))
                 self.block(depth + 1, r.randint(1, 3))
                 self.emit(depth, "end do")
             elif kind == 10:
