@@ -18,7 +18,9 @@
 // Every build draws the same bytes then: the template is given back one cell
 // (whatever it last held at position 0), a caption written over a spacer glyph
 // replaces the whole cell, and connector levels never written are zero, which
-// is drawn as a passing line.
+// is drawn as a passing line.  A saved row's levels are written when it is
+// pushed and by the amendments of its block, in place; a level an earlier
+// amendment wrote keeps its kind when a later one raises the depth over it.
 
 namespace {
 
@@ -92,7 +94,8 @@ void marked_row(std::uint32_t glyph) {
 }
 
 // A saved row: the template's first `kept` cells and two cells of its own,
-// with the template connectors.
+// with the template connectors.  Its levels past theirs start empty: a later
+// amendment may raise its depth over them (see note [unbalanced-structure]).
 void fill_saved_row(SavedRow& saved, std::uint32_t kept, const ChartCell& first, const ChartCell& second) {
   saved.row.cell_count = 0;
   copy_cells(saved.row, template_row(), kept);
@@ -100,6 +103,9 @@ void fill_saved_row(SavedRow& saved, std::uint32_t kept, const ChartCell& first,
   append_cell(saved.row, first);
   append_cell(saved.row, second);
   copy_connectors(saved.connectors, template_connectors());
+  ConnectorRecord& connectors = saved.connectors;
+  const std::uint32_t written = connectors.connector_depth < kLevelStorage ? connectors.connector_depth : kLevelStorage;
+  for (std::uint32_t i = written; i < kLevelStorage; ++i) connectors.levels[i] = ChartCell{};
 }
 
 void add_level(ConnectorRecord& connectors, std::uint32_t connector_kind) {
@@ -116,7 +122,6 @@ void amend_branch_closer(bool new_bracket, std::uint32_t bracket_level) {
   if (closer.row.cell_count > 0) line_cell(closer.row).cell_value = kPieceArrive;
   if (!new_bracket || bracket_level > kLevelStorage) return;
   ConnectorRecord& connectors = closer.connectors;
-  for (std::uint32_t i = connectors.connector_depth; i + 1 < bracket_level; ++i) connectors.levels[i] = ChartCell{};
   connectors.connector_depth = bracket_level;
   connectors.levels[bracket_level - 1] = connector_level(kConnectorBottom);
 }

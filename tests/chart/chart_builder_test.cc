@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "chart/row_emitters.h"
 #include "classify/statement_records.h"
 #include "tests/support/conversion_fixture.h"
 
@@ -416,6 +417,35 @@ TEST_F(ChartBuilderLimitTest, CellLimitOfTheLastRow) {
   EXPECT_EQ(ws.chart_rows[ws.chart_row_count - 1].cell_count, 45u);
   add(40);  // its row has 46 cells
   expect_too_large();
+}
+
+}  // namespace
+
+namespace {
+
+// The branch closer of an open block, amended as its branches end into brackets
+// at different depths (possible only with unbalanced structure).
+TEST_F(ChartBuilderTest, AmendedCloserKeepsLevelsWrittenEarlierAndZeroesTheRest) {
+  add(0);
+  add(ws.semicolon_row + 4, false);
+  add(40);
+  build_chart();  // a unit with one open branch block
+  ASSERT_EQ(ws.branch_depth, 1u);
+  const auto end_branch_at_depth = [](std::uint32_t depth) {
+    ws.template_connectors.connector_depth = depth;
+    ws.template_row.cell_count = 3;
+    end_branch(true);
+    ++ws.chart_row_count;
+  };
+  end_branch_at_depth(2);  // bottom at level 3
+  end_branch_at_depth(0);  // bottom at level 1
+  end_branch_at_depth(3);  // bottom at level 4, over the level 3 written first
+  const ConnectorRecord& closer = ws.branch_closers[0].connectors;
+  ASSERT_EQ(closer.connector_depth, 4u);
+  EXPECT_EQ(closer.levels[0].cell_value, 4u);  // the second amendment's bottom
+  EXPECT_EQ(closer.levels[1].cell_value, 0u);  // never written: a passing line
+  EXPECT_EQ(closer.levels[2].cell_value, 4u);  // the first amendment's bottom
+  EXPECT_EQ(closer.levels[3].cell_value, 4u);
 }
 
 }  // namespace
