@@ -1,0 +1,35 @@
+// Whole conversions in memory, for the fuzz targets and their replay test.
+//
+// This module is the platform layer of those programs: the source is read
+// from the bytes handed in, the chart is written to a memory stream, messages
+// are recorded, and a fatal message unwinds back to the caller instead of
+// ending the process.  Between runs the workspace is returned to its start
+// state, so one process can convert any number of sources.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct ConversionOutcome {
+  bool ended_fatally = false;
+  std::string chart;                  // the bytes written to the chart file
+  std::vector<std::string> messages;  // "Title: text", oldest first
+  bool operator==(const ConversionOutcome&) const = default;
+};
+
+// Converts one source held in memory and leaves the workspace ready for the
+// next run.  Afterwards every table entry the run may have used, and that the
+// workspace reset leaves alone, holds `table_fill`: zero restores the state of
+// a fresh process, anything else poisons what the next run must write before
+// it reads.
+ConversionOutcome convert_in_memory(std::string_view source, unsigned char table_fill = 0);
+
+// Empty when the outcome is one the conversion may produce; otherwise what is
+// wrong with it.
+std::string outcome_fault(const ConversionOutcome& outcome);
+
+// Converts the source twice, the second time over poisoned tables, and checks
+// both outcomes and that they are identical.  Empty when all is well,
+// otherwise a description of the fault for a report.
+std::string conversion_fault(std::string_view source);

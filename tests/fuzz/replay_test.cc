@@ -1,0 +1,77 @@
+// Replays every input kept in tests/fuzz/regressions/ through the whole
+// conversion in memory, as the fuzz targets run it: each must end normally or
+// with its message, identically on a second run.  The sanitized build catches
+// the memory faults these inputs once provoked.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "tests/fuzz/memory_conversion.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<fs::path> regression_inputs() {
+  std::vector<fs::path> inputs;
+  for (const fs::directory_entry& entry : fs::directory_iterator(KMT_REGRESSION_DIR)) {
+    if (entry.is_regular_file() && entry.path().filename().string().front() != '.' &&
+        entry.path().filename() != "README.md") inputs.push_back(entry.path());
+  }
+  std::sort(inputs.begin(), inputs.end());
+  return inputs;
+}
+
+std::string read_bytes(const fs::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+class FuzzRegression : public ::testing::TestWithParam<fs::path> {};
+
+TEST_P(FuzzRegression, EndsNormallyOrWithItsMessageAndRepeats) {
+  EXPECT_EQ(conversion_fault(read_bytes(GetParam())), "");
+}
+
+std::string test_name(const ::testing::TestParamInfo<fs::path>& info) {
+  std::string name = info.param.stem().string();
+  std::replace_if(name.begin(), name.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
+  return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Inputs, FuzzRegression, ::testing::ValuesIn(regression_inputs()), test_name);
+GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(FuzzRegression);
+
+// The harness itself: a limit still ends in its message and an empty chart
+// when one process converts many sources, and a source converted after it is
+// unaffected by what the failed run left behind.
+TEST(MemoryConversion, FatalRunLeavesNothingBehindForTheNext) {
+  const std::string plain = "program p\nx = 1\nend program p\n";
+  const ConversionOutcome before = convert_in_memory(plain);
+  std::string deep = "subroutine s\n";
+  for (int i = 0; i < 41; ++i) deep += "  do\n";  // one loop more than may stay open
+  const ConversionOutcome fatal = convert_in_memory(deep);
+  EXPECT_TRUE(fatal.ended_fatally);
+  EXPECT_TRUE(fatal.chart.empty());
+  EXPECT_EQ(outcome_fault(fatal), "");
+  EXPECT_EQ(convert_in_memory(plain), before);
+  EXPECT_FALSE(before.ended_fatally);
+  EXPECT_FALSE(before.chart.empty());
+}
+
+TEST(MemoryConversion, FaultsInAnOutcomeAreNamed) {
+  ConversionOutcome silent_fatal;
+  silent_fatal.ended_fatally = true;
+  EXPECT_EQ(outcome_fault(silent_fatal), "fatal exit without a fatal message");
+  ConversionOutcome stray;
+  stray.messages = {"Caution: nonsense"};
+  EXPECT_EQ(outcome_fault(stray), "unknown message: Caution: nonsense");
+}
+
+}  // namespace
