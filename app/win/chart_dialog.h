@@ -1,0 +1,34 @@
+// The main dialog: its OK button asks for the source and the chart file and
+// runs the conversion; every way of closing it ends the program.
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+
+#include "app/win/modal_dialog.h"
+
+class ChartDialog : public ModalDialog {
+ public:
+  ChartDialog();
+
+ protected:
+  BOOL OnInitDialog() override;
+  void OnOK() override;
+  void OnCancel() override;
+  bool OnMessage(UINT message, WPARAM wparam, LPARAM lparam, INT_PTR& result) override;
+
+ private:
+  bool OnSysCommand(UINT id, LPARAM parameter);
+  bool OnPaint();
+  HCURSOR OnQueryDragIcon() const;
+
+  void add_about_entry();
+  bool choose_paths();
+
+  static constexpr std::size_t kPathCapacity = 300;
+
+  char source_path[kPathCapacity] = {};
+  char chart_path[kPathCapacity] = {};
+  HICON dialog_icon;
+};
