@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Generates Fortran sources that exercise every statement kind of the chart.
 
-    generate_fortran.py --lines N [--seed S] [--chaos] > source.f90
+    generate_fortran.py --lines N [--seed S] [--chaos] [--output FILE] > source.f90
 
 The plain mode writes well-formed nested program units (block IF, ELSE IF,
 SELECT CASE, WHERE, counted, labelled and WHILE loops, I/O statements, calls,
@@ -11,6 +11,7 @@ tabs, CR LF line ends and long lines, for differential and robustness runs.
 """
 import argparse
 import random
+import sys
 
 
 class Writer:
@@ -210,9 +211,14 @@ def main():
     parser.add_argument("--lines", type=int, default=1000)
     parser.add_argument("--seed", type=int, default=1)
     parser.add_argument("--chaos", action="store_true")
+    parser.add_argument("--output", help="write the source to this file instead of standard output")
     args = parser.parse_args()
-    import sys
-    sys.stdout.buffer.write(generate(args.lines, args.seed, args.chaos).encode("latin-1"))
+    source = generate(args.lines, args.seed, args.chaos).encode("latin-1")
+    if args.output:
+        with open(args.output, "wb") as file:
+            file.write(source)
+    else:
+        sys.stdout.buffer.write(source)
 
 
 if __name__ == "__main__":
