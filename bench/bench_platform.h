@@ -1,0 +1,12 @@
+// The platform layer of the benchmark programs.
+//
+// Files open as usual; messages are counted rather than shown, so that a
+// benchmark can refuse a source whose run is not the ordinary, message-free
+// case it means to time; a fatal message ends the program, since no figure
+// taken after one would describe a conversion.
+#pragma once
+
+#include <cstddef>
+
+// Messages shown since the program started.
+std::size_t shown_message_count();

@@ -1,0 +1,355 @@
+// Benchmarks of the conversion's stages on generated sources of 1,000, 5,000
+// and 15,000 lines.  Each stage runs alone, on the workspace the stages before
+// it leave, so the figures show where a run's time goes:
+//
+//   StartRun            keyword table compiled, start values set
+//   Normalise           every line lower-cased and normalised
+//   NormaliseAndMatch   the same, then the keyword matcher on every line
+//   Classify            the classifier alone, replaying saved matcher results
+//   ConvertLine         convert_line on every line (the three above together)
+//   BuildChart          statement records into chart rows
+//   Compose             chart rows into text, written to /dev/null
+//   WholeRun            run_conversion from the source file to /dev/null
+//
+// The per_line counter is the time per source line; every case over a source
+// also reports source bytes per second.  Nothing here pays for first-touch
+// page faults: the workspace pages stay resident from one iteration to the
+// next.  The whole-process figures (process start, page faults, peak RSS)
+// come from bench/measure.sh.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "bench/bench_platform.h"
+#include "bench/generated_source.h"
+#include "chart/chart_builder.h"
+#include "classify/classifier.h"
+#include "driver/chart_writer.h"
+#include "driver/composition.h"
+#include "driver/conversion_run.h"
+#include "driver/workspace.h"
+#include "scan/matcher.h"
+#include "scan/normalise.h"
+
+namespace {
+
+using benchmark::Counter;
+using benchmark::State;
+
+// ---- Feeding lines --------------------------------------------------------------
+
+void load_piece(const std::string& piece) {
+  std::memcpy(ws.raw_line, piece.data(), piece.size());
+  ws.raw_line[piece.size()] = '\0';
+}
+
+// work_line is raw_line with the ASCII capitals lowered, as convert_line
+// makes it before normalising.
+void lower_raw_line() {
+  std::size_t i = 0;
+  for (; ws.raw_line[i] != '\0'; ++i) {
+    const char c = ws.raw_line[i];
+    ws.work_line[i] = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  }
+  ws.work_line[i] = '\0';
+}
+
+void normalise_piece(const std::string& piece) {
+  load_piece(piece);
+  lower_raw_line();
+  normalise_line();
+}
+
+void scan_piece(const std::string& piece) {
+  normalise_piece(piece);
+  reset_matches();
+  match_line();
+}
+
+void convert_source(const GeneratedSource& source) {
+  for (const std::string& piece : source.pieces) {
+    load_piece(piece);
+    convert_line();
+  }
+}
+
+// The workspace as a new process has it, with the keyword table compiled.
+void start_fresh_run() {
+  clear_workspace_after_run();
+  start_run();
+}
+
+const GeneratedSource& source_for(const State& state) { return generated_source(state.range(0)); }
+
+void report_source_rates(State& state, const GeneratedSource& source) {
+  state.counters["per_line"] =
+      Counter(static_cast<double>(source.pieces.size()), Counter::kIsIterationInvariantRate | Counter::kInvert);
+  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(source.byte_count));
+}
+
+// A run that shows a message (a warning about structure, say) is not the
+// ordinary case these figures describe; a plain generated source shows none.
+bool quiet_since(State& state, std::size_t message_count) {
+  if (shown_message_count() == message_count) return true;
+  state.SkipWithError("the generated source shows messages, so it is not the ordinary case");
+  return false;
+}
+
+// Leaves the statement records of the whole source in the workspace.
+bool convert_quietly(State& state, const GeneratedSource& source) {
+  const std::size_t messages = shown_message_count();
+  start_fresh_run();
+  convert_source(source);
+  return quiet_since(state, messages);
+}
+
+// Leaves the chart rows of the whole source in the workspace.
+bool build_quietly(State& state, const GeneratedSource& source) {
+  if (!convert_quietly(state, source)) return false;
+  const std::size_t messages = shown_message_count();
+  build_chart();
+  return quiet_since(state, messages);
+}
+
+// ---- Saved matcher results, for the classifier alone ------------------------------
+
+// What the classifier reads of one line's normalisation and matching.
+struct ScannedLine {
+  std::string raw_line;
+  std::string work_line;
+  char line_flag;
+  std::uint32_t first_nonblank;
+  std::uint32_t last_nonblank;
+  std::vector<MatchRecord> matches;
+  bool restarts_numbering;  // the matcher met a program unit and zeroed unit_statement_number
+};
+
+ScannedLine save_scanned_line(bool restarts_numbering) {
+  return ScannedLine{ws.raw_line,
+                     ws.work_line,
+                     ws.line_flag,
+                     ws.first_nonblank,
+                     ws.last_nonblank,
+                     std::vector<MatchRecord>(ws.match_list, ws.match_list + ws.match_count),
+                     restarts_numbering};
+}
+
+void restore_scanned_line(const ScannedLine& line) {
+  std::memcpy(ws.raw_line, line.raw_line.c_str(), line.raw_line.size() + 1);
+  std::memcpy(ws.work_line, line.work_line.c_str(), line.work_line.size() + 1);
+  ws.line_flag = line.line_flag;
+  ws.first_nonblank = line.first_nonblank;
+  ws.last_nonblank = line.last_nonblank;
+  // The classifier looks at match_list[0] even on a line without matches, so
+  // the list is emptied as the matcher empties it before the line.
+  reset_matches();
+  ws.match_count = static_cast<std::uint32_t>(line.matches.size());
+  std::memcpy(ws.match_list, line.matches.data(), line.matches.size() * sizeof(MatchRecord));
+  if (line.restarts_numbering) ws.unit_statement_number = 0;
+}
+
+std::vector<ScannedLine> scan_source(const GeneratedSource& source) {
+  std::vector<ScannedLine> lines;
+  start_fresh_run();
+  for (const std::string& piece : source.pieces) {
+    ws.unit_statement_number = 1;  // the classifier is not there to count
+    scan_piece(piece);
+    lines.push_back(save_scanned_line(ws.unit_statement_number == 0));
+  }
+  return lines;
+}
+
+void classify_scanned(const std::vector<ScannedLine>& lines) {
+  for (const ScannedLine& line : lines) {
+    restore_scanned_line(line);
+    classify_line();
+  }
+}
+
+bool same_record(const StatementRecord& a, const StatementRecord& b) {
+  return a.statement_number == b.statement_number && a.kind == b.kind && a.marker == b.marker &&
+         a.has_text == b.has_text && a.keyword_flag == b.keyword_flag && a.text_length == b.text_length &&
+         a.operand_offset == b.operand_offset && std::memcmp(a.text, b.text, a.text_length) == 0;
+}
+
+std::vector<StatementRecord> statement_records() {
+  return std::vector<StatementRecord>(ws.statement_table, ws.statement_table + ws.stmt_count);
+}
+
+bool same_records(const std::vector<StatementRecord>& a, const std::vector<StatementRecord>& b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (!same_record(a[i], b[i])) return false;
+  }
+  return true;
+}
+
+// ---- Chart rows and composition ------------------------------------------------
+
+// The builder needs the rows it reaches empty; a build writes at most one
+// row past the rows it completes (as clear_workspace_after_run knows).
+void empty_chart_rows() {
+  std::size_t rows = ws.chart_row_count + std::size_t{1};
+  if (rows > kChartRowCapacity) rows = kChartRowCapacity;
+  std::memset(ws.chart_rows, 0, sizeof(ChartRow) * rows);
+  std::memset(ws.connector_rows, 0, sizeof(ConnectorRecord) * rows);
+}
+
+std::string compose_to_memory() {
+  char* data = nullptr;
+  std::size_t size = 0;
+  ws.output_file = open_memstream(&data, &size);
+  compose_and_write_chart();
+  finish_chart_file();  // closing the stream sets data and size
+  std::string chart(data, size);
+  std::free(data);
+  return chart;
+}
+
+// ---- The cases --------------------------------------------------------------------
+
+void StartRun(State& state) {
+  for (auto _ : state) start_run();
+}
+
+void Normalise(State& state) {
+  const GeneratedSource& source = source_for(state);
+  for (auto _ : state) {
+    state.PauseTiming();
+    start_fresh_run();
+    state.ResumeTiming();
+    for (const std::string& piece : source.pieces) normalise_piece(piece);
+  }
+  report_source_rates(state, source);
+}
+
+void NormaliseAndMatch(State& state) {
+  const GeneratedSource& source = source_for(state);
+  for (auto _ : state) {
+    state.PauseTiming();
+    start_fresh_run();
+    state.ResumeTiming();
+    for (const std::string& piece : source.pieces) scan_piece(piece);
+  }
+  report_source_rates(state, source);
+}
+
+// Restoring a saved line (two short string copies, emptying and refilling the
+// match list) is timed with the classifier.
+void Classify(State& state) {
+  const GeneratedSource& source = source_for(state);
+  if (!convert_quietly(state, source)) return;
+  const std::vector<StatementRecord> expected = statement_records();
+  const std::vector<ScannedLine> lines = scan_source(source);
+  start_fresh_run();
+  classify_scanned(lines);
+  if (!same_records(statement_records(), expected)) {
+    state.SkipWithError("the saved matcher results miss something the classifier reads");
+    return;
+  }
+  for (auto _ : state) {
+    state.PauseTiming();
+    start_fresh_run();
+    state.ResumeTiming();
+    classify_scanned(lines);
+  }
+  report_source_rates(state, source);
+}
+
+void ConvertLine(State& state) {
+  const GeneratedSource& source = source_for(state);
+  if (!convert_quietly(state, source)) return;
+  for (auto _ : state) {
+    state.PauseTiming();
+    start_fresh_run();
+    state.ResumeTiming();
+    convert_source(source);
+  }
+  report_source_rates(state, source);
+}
+
+void BuildChart(State& state) {
+  const GeneratedSource& source = source_for(state);
+  if (!build_quietly(state, source)) return;
+  const std::uint32_t rows = ws.chart_row_count;
+  for (auto _ : state) {
+    state.PauseTiming();
+    empty_chart_rows();
+    state.ResumeTiming();
+    build_chart();
+  }
+  if (ws.chart_row_count != rows) state.SkipWithError("a repeated build made a different number of rows");
+  state.counters["chart_rows"] = rows;
+  report_source_rates(state, source);
+}
+
+void Compose(State& state) {
+  const GeneratedSource& source = source_for(state);
+  if (!build_quietly(state, source)) return;
+  const std::string chart = compose_to_memory();
+  if (compose_to_memory() != chart) {
+    state.SkipWithError("a repeated composition wrote different bytes");
+    return;
+  }
+  for (auto _ : state) {
+    state.PauseTiming();
+    ws.output_file = std::fopen("/dev/null", "wb");
+    state.ResumeTiming();
+    compose_and_write_chart();
+    finish_chart_file();
+  }
+  state.counters["chart_bytes"] = static_cast<double>(chart.size());
+  report_source_rates(state, source);
+}
+
+// The bytes of the big tables a run has written: what its resident memory
+// grows with (the run state before the tables is a fixed 230 KB or so).
+double table_kib_in_use() {
+  const double row_bytes = sizeof(ChartRow) + sizeof(ConnectorRecord) + kTextRowWidth;
+  const double record_bytes = sizeof(StatementRecord);
+  return (ws.chart_row_count * row_bytes + ws.stmt_count * record_bytes) / 1024.0;
+}
+
+void WholeRun(State& state) {
+  const GeneratedSource& source = source_for(state);
+  const std::size_t messages = shown_message_count();
+  for (auto _ : state) {
+    state.PauseTiming();
+    clear_workspace_after_run();
+    state.ResumeTiming();
+    run_conversion(source.path.c_str(), "/dev/null");
+  }
+  if (!quiet_since(state, messages)) return;
+  state.counters["chart_rows"] = ws.chart_row_count;
+  state.counters["records"] = ws.stmt_count;
+  state.counters["tables_KiB"] = table_kib_in_use();
+  report_source_rates(state, source);
+}
+
+void over_generated_sources(benchmark::internal::Benchmark* case_) {
+  case_->ArgName("lines")->Arg(1000)->Arg(5000)->Arg(15000)->Unit(benchmark::kMicrosecond);
+}
+
+BENCHMARK(StartRun)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Normalise)->Apply(over_generated_sources);
+BENCHMARK(NormaliseAndMatch)->Apply(over_generated_sources);
+BENCHMARK(Classify)->Apply(over_generated_sources);
+BENCHMARK(ConvertLine)->Apply(over_generated_sources);
+BENCHMARK(BuildChart)->Apply(over_generated_sources);
+BENCHMARK(Compose)->Apply(over_generated_sources);
+BENCHMARK(WholeRun)->Apply(over_generated_sources);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::AddCustomContext("edition", kEditionName);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
