@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Whole-process measurement of both programs on generated sources.
 #
-#     bench/measure.sh [--build DIR] [--runs N] [--no-build]
+#     bench/measure.sh [--build DIR] [--runs N] [--no-build] [--no-stages]
 #
 # Builds the programs, the copy baseline and the stage benchmarks (Release,
 # benchmarks on) in DIR (default build-bench), generates plain sources of
@@ -11,7 +11,9 @@
 # and the ratio of the conversion's time to the copy baseline's, which reads
 # the same source and writes a file of the chart's size.  Conversion and
 # baseline runs alternate, so a change in the machine's load falls on both.
-# The report is also left in DIR/bench/measure/report.md.
+# Then it runs the stage benchmarks of both editions and adds their figures
+# per source line (--no-stages skips them).  The report is also left in
+# DIR/bench/measure/report.md.
 #
 # Every conversion must exit 0 without a message; the script stops otherwise.
 set -euo pipefail
@@ -20,12 +22,14 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 build="$root/build-bench"
 runs=11
 rebuild=1
+stages=1
 while (($# > 0)); do
   case "$1" in
     --build) build="$(realpath -m "$2")"; shift 2 ;;
     --runs) runs="$2"; shift 2 ;;
     --no-build) rebuild=0; shift ;;
-    *) echo "usage: $0 [--build DIR] [--runs N] [--no-build]" >&2; exit 2 ;;
+    --no-stages) stages=0; shift ;;
+    *) echo "usage: $0 [--build DIR] [--runs N] [--no-build] [--no-stages]" >&2; exit 2 ;;
   esac
 done
 
@@ -209,12 +213,27 @@ report() {
   echo "Peak RSS of the ${line_counts[0]}-line run as a share of the workspace: $(join "${rss_verdicts[@]}")."
 }
 
+stage_report() {
+  local edition results
+  for edition in "${editions[@]}"; do
+    results="$work/stages_$edition.json"
+    "$build/bench/kmt_bench_$edition" --benchmark_min_time=0.5 \
+      --benchmark_out="$results" --benchmark_out_format=json >/dev/null
+    echo
+    echo "## Stage benchmarks, $edition edition (kmt_bench_$edition)"
+    echo
+    echo "Wall time per source line (and for the whole source); pages stay resident between iterations."
+    echo
+    python3 "$root/bench/stage_table.py" "$results"
+  done
+}
+
 main() {
   ((rebuild)) && build_programs
   [[ -x /usr/bin/time ]] || fail "/usr/bin/time is missing (Debian package time)"
   [[ -x "$build/bench/kmt_copy_baseline" ]] || fail "no $build/bench/kmt_copy_baseline; run without --no-build"
   generate_sources
-  report | tee "$work/report.md"
+  { report; ((stages == 0)) || stage_report; } | tee "$work/report.md"
 }
 
 main
