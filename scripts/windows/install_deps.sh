@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what the Windows build and its Wine tests need on Debian: the
 # mingw-w64 cross compiler, Wine with its fonts, a headless X server with the
-# tools that drive and photograph it, a Japanese font and the locales tools.
+# tools that drive and photograph it, a Japanese font and the ja_JP.UTF-8
+# locale.
 # Does nothing when everything is present; exits non-zero when something is
 # missing and cannot be installed (the tests then report themselves skipped).
 set -euo pipefail
@@ -20,16 +21,23 @@ need /usr/share/fonts/opentype/ipafont-gothic/ipagp.ttf fonts-ipafont-gothic
 need Xvfb xvfb
 need xauth xauth
 need xdotool xdotool
+need xkbcomp x11-xkb-utils
 need import imagemagick
 need localedef locales
 
-((${#missing[@]} == 0)) && exit 0
+has_japanese_locale() { locale -a 2>/dev/null | grep -qiE '^ja_JP\.utf-?8$'; }
+
+if ((${#missing[@]} == 0)) && has_japanese_locale; then exit 0; fi
 
 if [[ $(id -u) -ne 0 ]]; then
-  echo "windows/install_deps: need root to install ${missing[*]}" >&2
+  echo "windows/install_deps: need root to install ${missing[*]:-the ja_JP.UTF-8 locale}" >&2
   exit 1
 fi
-echo "Installing for the Windows tests: ${missing[*]}" >&2
-export DEBIAN_FRONTEND=noninteractive
-apt-get update -qq
-apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if ((${#missing[@]} > 0)); then
+  echo "Installing for the Windows tests: ${missing[*]}" >&2
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+# Wine takes its code page and Japanese captions from the locale.
+has_japanese_locale || localedef -i ja_JP -f UTF-8 ja_JP.UTF-8
