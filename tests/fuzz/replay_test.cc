@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "driver/workspace.h"
 #include "tests/fuzz/memory_conversion.h"
 
 namespace {
@@ -63,6 +64,21 @@ TEST(MemoryConversion, FatalRunLeavesNothingBehindForTheNext) {
   EXPECT_EQ(convert_in_memory(plain), before);
   EXPECT_FALSE(before.ended_fatally);
   EXPECT_FALSE(before.chart.empty());
+}
+
+// The fuzz targets never see a source longer than the reader's buffer, so
+// the buffer's edge gets its own check: a CR LF pair split by a refill reads
+// as one line end, as it does anywhere else.
+TEST(MemoryConversion, LineEndSplitByTheReadBufferIsOneLineEnd) {
+  std::string lead = "program p\n";
+  while (lead.size() + 20 < kReadBufferCapacity) lead += "x = 1\n";
+  lead += "call t";
+  lead += std::string(kReadBufferCapacity - 1 - lead.size(), ' ');  // CR is the buffer's last byte
+  const std::string tail = "call s\nend program p\n";
+  const ConversionOutcome split = convert_in_memory(lead + "\r\n" + tail);
+  const ConversionOutcome plain = convert_in_memory(lead + "\n" + tail);
+  EXPECT_FALSE(split.ended_fatally);
+  EXPECT_EQ(split, plain);
 }
 
 TEST(MemoryConversion, FaultsInAnOutcomeAreNamed) {
