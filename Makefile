@@ -7,7 +7,9 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 SAMPLE     ?= examples/sample.f90
 
-.PHONY: all deps build build-asan run test test-plain test-asan clean
+FUZZ_SECONDS ?= 600
+
+.PHONY: all deps build build-asan run test test-plain test-asan fuzz clean
 
 all: build
 
@@ -32,6 +34,10 @@ test-asan: build-asan
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
 
 test: test-plain test-asan
+
+fuzz: deps
+	scripts/fuzz.sh sorvane $(FUZZ_SECONDS)
+	scripts/fuzz.sh meridol $(FUZZ_SECONDS)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -57,7 +57,6 @@ constexpr std::uint32_t kKindWhileClose = 20073;
 
 // case_states entries.
 constexpr std::uint32_t kCaseBranchClosed = 1;
-constexpr std::uint32_t kCaseFirstBodyOpen = 2;
 constexpr std::uint32_t kCaseBodyStep = 2;
 
 void advance() { ++ws.chart_row_count; }

@@ -82,7 +82,7 @@ const char kind_symbol[kKindSymbolCount][7] = {
     "\x81\x9E\x94\xBB\x92\xE8",    //  41 "◇判定"
     "      ",                      //  42 "      "
     "\x81\xA2\x95\xAA\x8A\xF2",    //  43 "△分岐"
-    "\x81\xA2\x95\x9C\x8B" "A",    //  44 "△復帰"
+    "\x81\xA2\x95\x9C\x8B\x41",    //  44 "△復帰"
     "\x81\x9D\x8C\xC4\x8Fo",       //  45 "◎呼出"
     "\x81\x9D\x8CJ\x95\xD4",       //  46 "◎繰返"
     "\x81\x9D\x8CJ\x95\xD4",       //  47 "◎繰返"

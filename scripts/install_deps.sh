@@ -16,6 +16,9 @@ need iconv libc-bin
 need /usr/include/gtest/gtest.h libgtest-dev
 need /usr/include/gmock/gmock.h libgmock-dev
 need valgrind valgrind
+# The fuzz targets: clang and its fuzzer and sanitizer runtimes.
+need clang++ clang
+need /usr/lib/llvm-14/lib/clang/14.0.6/lib/linux/libclang_rt.fuzzer-x86_64.a libclang-rt-14-dev
 
 install_windows_deps() {
   # The Windows programs are cross-built and tested under Wine; when their
