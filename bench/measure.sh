@@ -42,6 +42,8 @@ max_ratio=5
 ratio_verdicts=()
 rss_verdicts=()
 workspace=0  # bytes, from the symbol table
+# Figures of the largest source, by edition, for the section on page faults.
+declare -A largest_conversion_us largest_copy_us largest_growth_kib
 
 fail() { echo "measure: $*" >&2; exit 1; }
 
@@ -68,7 +70,7 @@ build_programs() {
   [[ -f "$build/CMakeCache.txt" ]] || options+=(-DKMT_BUILD_TESTS=OFF -DKMT_WINDOWS_TESTS=OFF)
   cmake -S "$root" -B "$build" "${options[@]}" >&2
   cmake --build "$build" -j "$(nproc)" --target kmt_sorvane kmt_meridol kmt_copy_baseline \
-    kmt_bench_sorvane kmt_bench_meridol >&2
+    kmt_touch_pages kmt_bench_sorvane kmt_bench_meridol >&2
 }
 
 # ---- Timing ------------------------------------------------------------------
@@ -85,6 +87,12 @@ wall_us() {
 }
 
 median() { printf '%s\n' "$@" | sort -n | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
+
+median_wall_us() {
+  local times=() i
+  for ((i = 0; i < runs; ++i)); do times+=("$(wall_us "$@")"); done
+  median "${times[@]}"
+}
 
 # Peak resident set size in KiB of one run, from /usr/bin/time -v.
 peak_rss_kib() {
@@ -152,6 +160,8 @@ measure_source() { # measure_source <edition> <lines>
            e, l, sb, cb, t / 1000, sb / t, r, c / 1000, cr, t / c
   }'
   if [[ "$2" == "${line_counts[-1]}" ]]; then
+    largest_conversion_us[$1]=$conversion_us
+    largest_copy_us[$1]=$copy_us
     ratio_verdicts+=("$(awk -v e="$1" -v t="$conversion_us" -v c="$copy_us" -v m="$max_ratio" \
       'BEGIN {printf "%s %.1f (%s)", e, t / c, t / c <= m ? "met" : "not met"}')")
   fi
@@ -168,6 +178,7 @@ measure_rss_growth() { # measure_rss_growth <edition>
     rss=$(median_rss_kib "$program" "$work/generated_$lines.f90" "$chart")
     awk -v e="$1" -v l="$lines" -v r="$rss" -v z="$empty_rss" \
         'BEGIN {printf "| %s | %d | %d | %.2f |\n", e, l, r, (r - z) / l}'
+    [[ "$lines" == "${line_counts[-1]}" ]] && largest_growth_kib[$1]=$((rss - empty_rss))
     if [[ "$lines" == "${line_counts[0]}" ]]; then
       rss_verdicts+=("$(awk -v e="$1" -v r="$rss" -v w="$workspace" 'BEGIN {printf "%s %.1f %%", e, 100 * r * 1024 / w}')")
     fi
@@ -213,6 +224,26 @@ report() {
   echo "Peak RSS of the ${line_counts[0]}-line run as a share of the workspace: $(join "${rss_verdicts[@]}")."
 }
 
+# How long a process takes that only touches as many fresh pages as the
+# largest conversion's RSS grew by.
+page_fault_report() {
+  echo
+  echo "## First touch of memory"
+  echo
+  echo "kmt_touch_pages writes one byte into each page of as many zero bytes as the ${line_counts[-1]}-line"
+  echo "conversion's peak RSS grew by over the empty source, and does nothing else."
+  echo
+  echo "| edition | KiB touched | touch ms | conversion ms | copy ms | touch / copy |"
+  echo "| --- | ---: | ---: | ---: | ---: | ---: |"
+  local edition touch_us
+  for edition in "${editions[@]}"; do
+    touch_us=$(median_wall_us "$build/bench/kmt_touch_pages" $((largest_growth_kib[$edition] * 1024)))
+    awk -v e="$edition" -v k="${largest_growth_kib[$edition]}" -v t="$touch_us" \
+        -v v="${largest_conversion_us[$edition]}" -v c="${largest_copy_us[$edition]}" \
+        'BEGIN {printf "| %s | %d | %.2f | %.2f | %.2f | %.1f |\n", e, k, t / 1000, v / 1000, c / 1000, t / c}'
+  done
+}
+
 stage_report() {
   local edition results
   for edition in "${editions[@]}"; do
@@ -233,7 +264,7 @@ main() {
   [[ -x /usr/bin/time ]] || fail "/usr/bin/time is missing (Debian package time)"
   [[ -x "$build/bench/kmt_copy_baseline" ]] || fail "no $build/bench/kmt_copy_baseline; run without --no-build"
   generate_sources
-  { report; ((stages == 0)) || stage_report; } | tee "$work/report.md"
+  { report; page_fault_report; ((stages == 0)) || stage_report; } | tee "$work/report.md"
 }
 
 main
