@@ -212,18 +212,22 @@ void check_version(const std::wstring& program_path, bool meridol, const std::st
   check_version_numbers(block.data(), where);
 
   const wchar_t* meridol_name = L"FORTRANMeridol純";
-  check_text(version_text(block.data(), L"CompanyName"), L"Brandolk", where + " company");
-  check_text(version_text(block.data(), L"ProductName"), meridol ? meridol_name : L"KMT ｱﾌﾟﾘｹｰｼｮﾝ",
-             where + " product name");
-  check_text(version_text(block.data(), L"FileDescription"),
-             meridol ? meridol_name : L"KMT MFC ｱﾌﾟﾘｹｰｼｮﾝ", where + " description");
-  check_text(version_text(block.data(), L"InternalName"), meridol ? meridol_name : L"KMT",
-             where + " internal name");
-  check_text(version_text(block.data(), L"OriginalFilename"), meridol ? meridol_name : L"KMT.EXE",
-             where + " file name");
-  check_text(version_text(block.data(), L"FileVersion"), L"1, 0, 0, 1", where + " file version text");
-  check_text(version_text(block.data(), L"ProductVersion"), L"1, 0, 0, 1",
-             where + " product version text");
+  const struct {
+    const wchar_t* name;
+    const wchar_t* expected;
+  } texts[] = {
+      {L"CompanyName", L"Brandolk"},
+      {L"ProductName", meridol ? meridol_name : L"KMT ｱﾌﾟﾘｹｰｼｮﾝ"},
+      {L"FileDescription", meridol ? meridol_name : L"KMT MFC ｱﾌﾟﾘｹｰｼｮﾝ"},
+      {L"InternalName", meridol ? meridol_name : L"KMT"},
+      {L"OriginalFilename", meridol ? meridol_name : L"KMT.EXE"},
+      {L"FileVersion", L"1, 0, 0, 1"},
+      {L"ProductVersion", L"1, 0, 0, 1"},
+  };
+  for (const auto& text : texts) {
+    check_text(version_text(block.data(), text.name), text.expected,
+               where + " " + utf8_from_wide(text.name));
+  }
 }
 
 }  // namespace
