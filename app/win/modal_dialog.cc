@@ -42,8 +42,7 @@ bool ModalDialog::OnMessage(UINT, WPARAM, LPARAM, INT_PTR&) { return false; }
 INT_PTR CALLBACK ModalDialog::dialog_procedure(HWND window, UINT message, WPARAM wparam,
                                                LPARAM lparam) {
   if (message == WM_INITDIALOG) {
-    auto* dialog = reinterpret_cast<ModalDialog*>(lparam);
-    dialog->window_ = window;
+    reinterpret_cast<ModalDialog*>(lparam)->window_ = window;
     SetWindowLongPtrW(window, DWLP_USER, lparam);
   }
   auto* dialog = reinterpret_cast<ModalDialog*>(GetWindowLongPtrW(window, DWLP_USER));
