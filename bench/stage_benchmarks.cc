@@ -12,10 +12,10 @@
 //   WholeRun            run_conversion from the source file to /dev/null
 //
 // The per_line counter is the wall time per source line; every case over a
-// source also reports source bytes per second.  Nothing here pays for first-touch
-// page faults: the workspace pages stay resident from one iteration to the
-// next.  The whole-process figures (process start, page faults, peak RSS)
-// come from bench/measure.sh.
+// source also reports source bytes per second.  Nothing here pays for
+// first-touch page faults: the workspace pages stay resident from one
+// iteration to the next.  The whole-process figures (process start, page
+// faults, peak RSS) come from bench/measure.sh.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
