@@ -46,8 +46,9 @@ void ChartDialog::OnOK() {
 // Cancel, the Escape key and the close box end the program without converting.
 void ChartDialog::OnCancel() { ModalDialog::OnCancel(); }
 
-// A chosen path too long for its buffer is handed on empty, so the run
-// reports that the file cannot be opened rather than opening another one.
+// The buffers hold any path the dialogs deliver; should one ever not fit, it
+// is handed on empty, so the run reports that the file cannot be opened
+// rather than opening another one.
 bool ChartDialog::choose_paths() {
   std::wstring source;
   std::wstring chart;

@@ -26,7 +26,9 @@ class ChartDialog : public ModalDialog {
   void add_about_entry();
   bool choose_paths();
 
-  static constexpr std::size_t kPathCapacity = 300;
+  // Any path the file dialogs deliver (MAX_PATH UTF-16 units), in UTF-8:
+  // at most three bytes a unit, so a Japanese path is never refused.
+  static constexpr std::size_t kPathCapacity = MAX_PATH * 3 + 1;
 
   char source_path[kPathCapacity] = {};
   char chart_path[kPathCapacity] = {};
