@@ -59,7 +59,7 @@ constexpr std::uint32_t kKindWhileClose = 20073;
 constexpr std::uint32_t kCaseBranchClosed = 1;
 constexpr std::uint32_t kCaseBodyStep = 2;
 
-void advance() { ++ws.chart_row_count; }
+void advance() { advance_row(); }
 
 void problem() { show_warning(kTextStructureProblem, kTitleAttention); }
 
@@ -445,8 +445,7 @@ bool nesting_limit_reached() {
 bool last_row_too_wide() {
   if (ws.chart_row_count == 0) return false;
   const std::uint32_t last = ws.chart_row_count - 1;
-  return ws.chart_rows[last].cell_count >= kCellsPerRow ||
-         ws.connector_rows[last].connector_depth >= kConnectorLevels;
+  return ws.row_cell_counts[last] >= kCellsPerRow || ws.connector_depths[last] >= kConnectorLevels;
 }
 
 // Tests the limits before a record; false when the walk must stop.
@@ -465,6 +464,8 @@ void reset_builder() {
   ws.template_row.cell_count = 1;
   ws.template_row.cells[0] = ChartCell{};
   ws.template_connectors.connector_depth = 0;
+  ws.building_row = ChartRow{};
+  ws.building_connectors = ConnectorRecord{};
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The chart builder: statement records into chart rows.
 #pragma once
 
-// Walks statement_table once and fills chart_rows and connector_rows.  Ends
+// Walks statement_table once and fills the chart rows and their connectors.  Ends
 // the run with the capacity message when a chart limit is reached.
 void build_chart();

@@ -19,12 +19,43 @@ void append_cell(ChartRow& row, const ChartCell& cell) {
 
 ChartRow& current_row() {
   if (ws.chart_row_count >= kChartRowCapacity) show_fatal(kTextTooLarge, kTitleExcuse);
-  return ws.chart_rows[ws.chart_row_count];
+  return ws.building_row;
 }
 
 ConnectorRecord& current_connectors() {
   if (ws.chart_row_count >= kChartRowCapacity) show_fatal(kTextTooLarge, kTitleExcuse);
-  return ws.connector_rows[ws.chart_row_count];
+  return ws.building_connectors;
+}
+
+// Every move writes cells below the row's count and levels below its depth,
+// so clearing those leaves the next row empty.
+void advance_row() {
+  const std::uint32_t r = ws.chart_row_count;
+  ChartRow& row = current_row();
+  ConnectorRecord& connectors = current_connectors();
+  const std::uint32_t cells = row.cell_count < kCellStorage ? row.cell_count : kCellStorage;
+  const std::uint32_t levels = connectors.connector_depth < kLevelStorage ? connectors.connector_depth : kLevelStorage;
+  ws.row_cell_counts[r] = row.cell_count;
+  ws.row_markers[r] = row.row_marker;
+  ws.connector_depths[r] = connectors.connector_depth;
+  for (std::uint32_t i = 0; i < cells; ++i) {
+    ws.row_cells[i][r] = row.cells[i];
+    row.cells[i] = ChartCell{};
+  }
+  for (std::uint32_t i = 0; i < levels; ++i) {
+    ws.connector_kinds[i][r] = connectors.levels[i].cell_value;
+    connectors.levels[i] = ChartCell{};
+  }
+  row.cell_count = 0;
+  row.row_marker = 0;
+  connectors.connector_depth = 0;
+  ++ws.chart_row_count;
+}
+
+const ChartCell& stored_cell(std::uint32_t row, std::uint32_t cell) { return ws.row_cells[cell][row]; }
+
+std::uint32_t stored_connector_kind(std::uint32_t row, std::uint32_t level) {
+  return ws.connector_kinds[level - 1][row];
 }
 
 void copy_cells(ChartRow& to, const ChartRow& from, std::uint32_t count) {

@@ -1,8 +1,9 @@
 // The chart model: the row moves every emitter is built from.
 //
 // The row being built is the one at chart_row_count; the builder advances
-// past it once it is complete.  Rows start empty (the workspace starts zero),
-// so a move writes only what the row holds.
+// past it once it is complete, which moves it into the row store (see note
+// [row-store] in driver/workspace.h).  A row starts empty, so a move writes
+// only what the row holds.
 #pragma once
 
 #include <cstdint>
@@ -34,6 +35,14 @@ void append_cell(ChartRow& row, const ChartCell& cell);
 // the capacity message when that row would lie past the row store.
 ChartRow& current_row();
 ConnectorRecord& current_connectors();
+
+// Completes the row at chart_row_count: moves it into the row store and
+// starts the next one empty.
+void advance_row();
+
+// A stored row's cell and the connector kind at a level (1-based).
+const ChartCell& stored_cell(std::uint32_t row, std::uint32_t cell);
+std::uint32_t stored_connector_kind(std::uint32_t row, std::uint32_t level);
 
 // Copies `count` cells and the connector levels up to `depth`.
 void copy_cells(ChartRow& to, const ChartRow& from, std::uint32_t count);

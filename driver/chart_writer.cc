@@ -6,6 +6,8 @@
 // never reported as a success.
 #include "driver/chart_writer.h"
 
+#include <cstring>
+
 #include "driver/messages.h"
 #include "driver/workspace.h"
 
@@ -18,17 +20,31 @@ void write_buffer_out() {
   ws.write_length = 0;
 }
 
-void put_byte(char byte) {
-  if (ws.write_length == kWriteBufferCapacity) write_buffer_out();
-  ws.write_buffer[ws.write_length++] = byte;
+void put_bytes(const char* bytes, std::size_t length) {
+  while (length > 0) {
+    if (ws.write_length == kWriteBufferCapacity) write_buffer_out();
+    const std::size_t room = kWriteBufferCapacity - ws.write_length;
+    const std::size_t chunk = length < room ? length : room;
+    std::memcpy(ws.write_buffer + ws.write_length, bytes, chunk);
+    ws.write_length += chunk;
+    bytes += chunk;
+    length -= chunk;
+  }
 }
 
 }  // namespace
 
 void write_chart_text(const char* text) {
-  for (; *text != '\0'; ++text) {
-    if (*text == '\n') put_byte('\r');
-    put_byte(*text);
+  const char* end = text + std::strlen(text);
+  while (text < end) {
+    const char* line_feed = static_cast<const char*>(std::memchr(text, '\n', static_cast<std::size_t>(end - text)));
+    if (line_feed == nullptr) {
+      put_bytes(text, static_cast<std::size_t>(end - text));
+      return;
+    }
+    put_bytes(text, static_cast<std::size_t>(line_feed - text));
+    put_bytes("\r\n", 2);
+    text = line_feed + 1;
   }
 }
 

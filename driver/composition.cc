@@ -1,11 +1,12 @@
 // Chart composition and output.
 //
-// Five passes over the chart rows: row widths, bracket columns, cell text,
-// connectors, output.  Brackets are placed from the deepest level outwards,
-// and a bracket top's row is widened to its bracket's column, so every
-// enclosing bracket stands at least two columns right of the brackets nested
-// in it.  See note [open-brackets] for rows that meet a bracket level where
-// no bracket is open.
+// Row widths, bracket columns, then each row's line: its cells, its
+// connector glyphs, written out before the next line is composed.  Brackets
+// are placed from the deepest level outwards, and a bracket top's row is
+// widened to its bracket's column, so every enclosing bracket stands at least
+// two columns right of the brackets nested in it.  Every check that can end
+// the run comes before the first line is written.  See note [open-brackets]
+// for rows that meet a bracket level where no bracket is open.
 #include "driver/composition.h"
 
 #include <cstring>
@@ -39,29 +40,28 @@ constexpr const char* kGlyphArrow = "\x81\xA9";       // "←"
 
 constexpr std::uint32_t kNoGlyph = 0xFFFFFFFF;
 
-std::uint32_t drawn_cell_count(const ChartRow& row) {
-  return row.cell_count < kCellsPerRow ? row.cell_count : kCellsPerRow;
+std::uint32_t drawn_cell_count(std::uint32_t r) {
+  return ws.row_cell_counts[r] < kCellsPerRow ? ws.row_cell_counts[r] : kCellsPerRow;
 }
 
-std::uint32_t level_kind(const ConnectorRecord& connectors, std::uint32_t level) {
-  return connectors.levels[level - 1].cell_value;
-}
+bool is_comment_row(std::uint32_t r) { return ws.row_markers[r] == 'C'; }
 
-bool is_comment_row(const ChartRow& row) { return row.row_marker == 'C'; }
+// ---- Row widths -------------------------------------------------------------------
 
-// ---- Pass 1: row widths ---------------------------------------------------------
-
-void measure_rows() {
+// Returns the deepest connector level any row reaches.
+std::uint32_t measure_rows() {
+  std::uint32_t deepest = 0;
   for (std::uint32_t r = 0; r < ws.chart_row_count; ++r) {
-    ChartRow& row = ws.chart_rows[r];
     std::uint32_t width = 0;
-    for (std::uint32_t i = 0; i < drawn_cell_count(row); ++i) width += row.cells[i].cell_width;
-    row.row_width = width;
+    for (std::uint32_t i = 0; i < drawn_cell_count(r); ++i) width += stored_cell(r, i).cell_width;
+    ws.row_widths[r] = width;
     if (width > kMaxChartColumns) show_fatal(kTextLineTooWide, kTitleSorry);
+    if (ws.connector_depths[r] > deepest) deepest = ws.connector_depths[r];
   }
+  return deepest < kConnectorLevels ? deepest : kConnectorLevels;
 }
 
-// ---- Pass 2: bracket columns ------------------------------------------------------
+// ---- Bracket columns --------------------------------------------------------------
 
 // Scanning upwards from a bracket's bottom to its top, the bracket's column
 // clears every row between them.
@@ -70,22 +70,21 @@ void place_brackets_at_level(std::uint32_t level) {
   std::uint32_t start_column = 0;
   bool bottom_seen = false;
   for (std::uint32_t r = ws.chart_row_count; r-- > 0;) {
-    ChartRow& row = ws.chart_rows[r];
-    if (is_comment_row(row)) continue;
-    ConnectorRecord& connectors = ws.connector_rows[r];
-    const bool at_level = connectors.connector_depth == level;
-    if (at_level && level_kind(connectors, level) == kConnectorBottom) {
-      start_column = row.row_width;
-      running_max = row.row_width + 2;
+    if (is_comment_row(r)) continue;
+    const bool at_level = ws.connector_depths[r] == level;
+    const std::uint32_t width = ws.row_widths[r];
+    if (at_level && stored_connector_kind(r, level) == kConnectorBottom) {
+      start_column = width;
+      running_max = width + 2;
       bottom_seen = true;
       continue;
     }
-    const std::uint32_t clearing = (row.row_width + 3) & ~1u;
+    const std::uint32_t clearing = (width + 3) & ~1u;
     if (clearing > running_max) running_max = clearing;
-    if (at_level && level_kind(connectors, level) == kConnectorTop) {
-      connectors.bracket_start_column = bottom_seen ? start_column : row.row_width;
-      connectors.bracket_end_column = running_max;
-      row.row_width = running_max;
+    if (at_level && stored_connector_kind(r, level) == kConnectorTop) {
+      ws.bracket_start_columns[r] = bottom_seen ? start_column : width;
+      ws.bracket_end_columns[r] = running_max;
+      ws.row_widths[r] = running_max;
       if (running_max > kMaxChartColumns) show_fatal(kTextLineTooWide, kTitleExcuse);
       running_max = 0;
       start_column = 0;
@@ -94,60 +93,81 @@ void place_brackets_at_level(std::uint32_t level) {
   }
 }
 
-void place_brackets() {
-  for (std::uint32_t level = kConnectorLevels; level >= 1; --level) place_brackets_at_level(level);
+// Levels no row reaches hold no bracket.
+void place_brackets(std::uint32_t deepest) {
+  for (std::uint32_t level = deepest; level >= 1; --level) place_brackets_at_level(level);
 }
 
-// ---- Pass 3: cell text ------------------------------------------------------------
+// ---- Cell text --------------------------------------------------------------------
 
 // Copies up to `width` bytes of a statement text, as a string copy that pads
 // with NULs past the text's end.
 void copy_statement_text(char* to, std::uint32_t record_index, std::uint32_t width) {
-  const char* text = ws.statement_table[record_index].text;
-  std::uint32_t i = 0;
-  for (; i < width && i < kStatementTextCapacity && text[i] != '\0'; ++i) to[i] = text[i];
-  for (; i < width; ++i) to[i] = '\0';
+  const StatementRecord& record = ws.statement_table[record_index];
+  const std::uint32_t length = record.text_length < width ? record.text_length : width;
+  std::memcpy(to, record.text, length);
+  if (length < width) std::memset(to + length, '\0', width - length);
 }
 
-void copy_glyph(char* to, const char* glyph, std::uint32_t width) { std::memcpy(to, glyph, width); }
+// A glyph cell whose value names no entry of its table draws blanks.
+void copy_glyph(char* to, const char* table, std::uint32_t stride, std::uint32_t entries, std::uint32_t value,
+                std::uint32_t width) {
+  if (value < entries) {
+    std::memcpy(to, table + value * stride, width);
+  } else {
+    std::memset(to, ' ', width);
+  }
+}
 
 std::uint32_t place_cell(char* text, const ChartCell& cell) {
   switch (cell.cell_kind) {
     case kCellGlyph2:
-      if (cell.cell_value < kCell2Count) copy_glyph(text, cell2[cell.cell_value], 2);
+      copy_glyph(text, cell2[0], sizeof cell2[0], kCell2Count, cell.cell_value, 2);
       return 2;
     case kCellGlyph4:
-      if (cell.cell_value < kCell4Count) copy_glyph(text, cell4[cell.cell_value], 4);
+      copy_glyph(text, cell4[0], sizeof cell4[0], kCell4Count, cell.cell_value, 4);
       return 4;
     case kCellGlyph6:
-      if (cell.cell_value < kKindSymbolCount) copy_glyph(text, kind_symbol[cell.cell_value], 6);
+      copy_glyph(text, kind_symbol[0], sizeof kind_symbol[0], kKindSymbolCount, cell.cell_value, 6);
       return 6;
     default:
-      if (cell.cell_width > 0 && cell.cell_value <= kStatementCapacity) {
+      if (cell.cell_value <= kStatementCapacity) {
         copy_statement_text(text, cell.cell_value, cell.cell_width);
+      } else {
+        std::memset(text, ' ', cell.cell_width);
       }
       return cell.cell_width;
   }
 }
 
-void end_line_at(char* text, std::uint32_t column) {
-  text[column] = '\n';
-  text[column + 1] = '\0';
+// The line being composed: its bytes up to `filled` are set.  A line is a
+// blank field of 502 columns with the cells and glyphs written over it; the
+// bytes past the field hold nothing until a glyph is drawn there.  Only the
+// columns a line reaches are ever filled.
+struct Line {
+  char* text;
+  std::uint32_t filled;
+};
+
+void fill_to(Line& line, std::uint32_t column) {
+  for (; line.filled < column; ++line.filled) line.text[line.filled] = line.filled < kMaxChartColumns ? ' ' : '\0';
 }
 
-void compose_cells() {
-  for (std::uint32_t r = 0; r < ws.chart_row_count; ++r) {
-    const ChartRow& row = ws.chart_rows[r];
-    char* text = ws.text_rows[r];
-    std::memset(text, ' ', kMaxChartColumns);
-    std::uint32_t column = 0;
-    for (std::uint32_t i = 0; i < drawn_cell_count(row); ++i) column += place_cell(text + column, row.cells[i]);
-    if (is_comment_row(row) || ws.connector_rows[r].connector_depth == 0) end_line_at(text, row.row_width);
-  }
+void end_line_at(Line& line, std::uint32_t column) {
+  fill_to(line, column);
+  line.text[column] = '\n';
+  line.text[column + 1] = '\0';
 }
 
-// ---- Pass 4: connectors -----------------------------------------------------------
+Line compose_cells(std::uint32_t r, char* text) {
+  std::uint32_t column = 0;
+  for (std::uint32_t i = 0; i < drawn_cell_count(r); ++i) column += place_cell(text + column, stored_cell(r, i));
+  return Line{text, column};
+}
 
+// ---- Connectors -------------------------------------------------------------------
+
+// The bracket at one level, followed from its top down to its bottom.
 struct BracketLevel {
   std::uint32_t start_column;
   std::uint32_t end_column;
@@ -155,14 +175,15 @@ struct BracketLevel {
 };
 
 struct RowDrawing {
-  char* text;
+  Line& line;
   std::uint32_t rightmost;  // column of the rightmost glyph drawn, or kNoGlyph
   std::uint32_t last;       // column of the glyph drawn last
   bool drawn_at_level;
 };
 
 void draw(RowDrawing& drawing, std::uint32_t column, const char* glyph) {
-  std::memcpy(drawing.text + column, glyph, 2);
+  fill_to(drawing.line, column + 2);
+  std::memcpy(drawing.line.text + column, glyph, 2);
   if (drawing.rightmost == kNoGlyph || column > drawing.rightmost) drawing.rightmost = column;
   drawing.last = column;
   drawing.drawn_at_level = true;
@@ -174,16 +195,15 @@ void draw_run(RowDrawing& drawing, const BracketLevel& bracket, const char* glyp
   }
 }
 
-void draw_level(RowDrawing& drawing, BracketLevel& bracket, const ConnectorRecord& connectors,
-                std::uint32_t level) {
-  if (connectors.connector_depth > level) {
+void draw_level(RowDrawing& drawing, BracketLevel& bracket, std::uint32_t r, std::uint32_t level) {
+  if (ws.connector_depths[r] > level) {
     if (bracket.open) draw(drawing, bracket.end_column, kGlyphVertical);
     return;
   }
-  switch (level_kind(connectors, level)) {
+  switch (stored_connector_kind(r, level)) {
     case kConnectorTop:
-      bracket.start_column = connectors.bracket_start_column;
-      bracket.end_column = connectors.bracket_end_column;
+      bracket.start_column = ws.bracket_start_columns[r];
+      bracket.end_column = ws.bracket_end_columns[r];
       bracket.open = true;
       draw_run(drawing, bracket, kGlyphHorizontal);
       draw(drawing, bracket.end_column, kGlyphTop);
@@ -206,41 +226,44 @@ void draw_level(RowDrawing& drawing, BracketLevel& bracket, const ConnectorRecor
   }
 }
 
-void draw_connectors() {
-  BracketLevel brackets[kConnectorLevels + 1] = {};
-  for (std::uint32_t r = 0; r < ws.chart_row_count; ++r) {
-    const ChartRow& row = ws.chart_rows[r];
-    const ConnectorRecord& connectors = ws.connector_rows[r];
-    if (is_comment_row(row) || connectors.connector_depth == 0) continue;
-    RowDrawing drawing{ws.text_rows[r], kNoGlyph, 0, false};
-    for (std::uint32_t level = kConnectorLevels; level >= 1; --level) {
-      if (connectors.connector_depth < level) continue;
-      drawing.drawn_at_level = false;
-      draw_level(drawing, brackets[level], connectors, level);
-    }
-    // The row ends after its level-1 glyph (see note [open-brackets]).
-    if (drawing.drawn_at_level) {
-      end_line_at(drawing.text, drawing.last + 2);
-    } else if (drawing.rightmost != kNoGlyph) {
-      end_line_at(drawing.text, drawing.rightmost + 2);
-    } else {
-      end_line_at(drawing.text, row.row_width);
-    }
+// Draws the row's connectors, deepest level first, and ends its line after
+// its level-1 glyph (see note [open-brackets]).
+void draw_connectors(std::uint32_t r, Line& line, BracketLevel* brackets) {
+  RowDrawing drawing{line, kNoGlyph, 0, false};
+  const std::uint32_t depth = ws.connector_depths[r];
+  for (std::uint32_t level = depth < kConnectorLevels ? depth : kConnectorLevels; level >= 1; --level) {
+    drawing.drawn_at_level = false;
+    draw_level(drawing, brackets[level], r, level);
+  }
+  if (drawing.drawn_at_level) {
+    end_line_at(line, drawing.last + 2);
+  } else if (drawing.rightmost != kNoGlyph) {
+    end_line_at(line, drawing.rightmost + 2);
+  } else {
+    end_line_at(line, ws.row_widths[r]);
   }
 }
 
-// ---- Pass 5: output -----------------------------------------------------------
+// ---- Lines --------------------------------------------------------------------------
 
-void write_rows() {
-  for (std::uint32_t r = 0; r < ws.chart_row_count; ++r) write_chart_text(ws.text_rows[r]);
+void write_lines() {
+  BracketLevel brackets[kConnectorLevels + 1] = {};
+  char* text = ws.chart_line;
+  for (std::uint32_t r = 0; r < ws.chart_row_count; ++r) {
+    Line line = compose_cells(r, text);
+    if (is_comment_row(r) || ws.connector_depths[r] == 0) {
+      end_line_at(line, ws.row_widths[r]);
+    } else {
+      draw_connectors(r, line, brackets);
+    }
+    write_chart_text(text);
+  }
 }
 
 }  // namespace
 
 void compose_and_write_chart() {
-  measure_rows();
-  place_brackets();
-  compose_cells();
-  draw_connectors();
-  write_rows();
+  const std::uint32_t deepest = measure_rows();
+  place_brackets(deepest);
+  write_lines();
 }

@@ -2,6 +2,6 @@
 #pragma once
 
 // Measures every chart row, places the bracket columns, composes each row's
-// text in text_rows and writes the rows to output_file.  Ends the run with a
-// capacity message, before anything is written, when a row is too wide.
+// line and writes it to output_file.  Ends the run with a capacity message,
+// before anything is written, when a row is too wide.
 void compose_and_write_chart();

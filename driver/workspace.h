@@ -209,6 +209,9 @@ struct Workspace {
 
   // Chart builder.
   std::uint32_t chart_row_count;
+  // The row being built, moved into the row store when it is complete.
+  ChartRow building_row;
+  ConnectorRecord building_connectors;
   std::uint32_t stmt_index;
   ChartRow template_row;
   ConnectorRecord template_connectors;
@@ -225,6 +228,9 @@ struct Workspace {
   std::uint32_t case_states[kStructureStackCapacity];
   std::uint32_t case_depth;
 
+  // Composition: the chart line being composed, written out before the next.
+  char chart_line[kTextRowWidth];
+
   // ---- Tables: only the entries a run uses are ever touched ----
 
   // Entries above a stack's depth are always written before they are read.
@@ -236,14 +242,31 @@ struct Workspace {
   SavedRow loop_exit_rows[kLoopExitStackCapacity];
   char label_stack[kLabelStackCapacity][kLabelWidth];
   StatementRecord statement_table[kStatementCapacity + 1];  // last slot absorbs refused appends
-  // Rows must be empty when the builder reaches them.
-  ChartRow chart_rows[kChartRowCapacity];
-  ConnectorRecord connector_rows[kChartRowCapacity];
-  char text_rows[kChartRowCapacity][kTextRowWidth];
+  // The row store (see note [row-store]): each field of a chart row and of
+  // its connector record in a table of its own, cell by cell and level by
+  // level, so that a row touches only the cells and levels it holds.
+  std::uint32_t row_cell_counts[kChartRowCapacity];
+  std::uint32_t row_widths[kChartRowCapacity];
+  char row_markers[kChartRowCapacity];
+  std::uint32_t connector_depths[kChartRowCapacity];
+  std::uint32_t bracket_end_columns[kChartRowCapacity];
+  std::uint32_t bracket_start_columns[kChartRowCapacity];
+  ChartCell row_cells[kCellStorage][kChartRowCapacity];
+  std::uint32_t connector_kinds[kLevelStorage][kChartRowCapacity];
 };
 
 // The one workspace of the process.
 extern Workspace ws;
+
+// [row-store]
+// A chart row is built whole in building_row / building_connectors and then
+// moved into the row store, which keeps every field in a table of its own:
+// cell i of all rows in one table, level d of all rows in another.  A row
+// uses a handful of its 46 cells and 41 levels, so storing it this way
+// touches a few bytes per cell used instead of a whole fixed-size record;
+// a large chart then costs memory in proportion to what it draws.  The store
+// holds a row's first cell_count cells and connector_depth levels, which is
+// all that is ever read back.
 
 // Returns the workspace to its process-start state after a run, clearing only
 // what a run can have touched.  The conversion itself never needs this (a

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "chart/chart_model.h"
 #include "chart/row_emitters.h"
 #include "classify/statement_records.h"
 #include "tests/support/conversion_fixture.h"
@@ -210,7 +211,7 @@ TEST_F(ChartBuilderTest, OneLineIfInsideAUnitGivesFourRows) {
       {{kSpacer, "├←←", "┘    "}, {}},
       {{kSpacer, "│判終", "P7"}, {}},
   });
-  EXPECT_EQ(ws.chart_rows[4].cells[2].cell_width, 0u);
+  EXPECT_EQ(stored_cell(4, 2).cell_width, 0u);
 }
 
 TEST_F(ChartBuilderTest, RowsBeforeAnyUnitShowOnlyTheirText) {
@@ -224,7 +225,7 @@ TEST_F(ChartBuilderTest, RowsBeforeAnyUnitShowOnlyTheirText) {
   EXPECT_EQ(row_cells(0), (Cells{"", "P0"}));
   EXPECT_EQ(row_cells(1), (Cells{"", "P2"}));
   EXPECT_EQ(row_cells(2), (Cells{"", "┐    "}));
-  EXPECT_EQ(ws.chart_rows[0].cells[0].cell_value, a() - 1 - 30);  // written, but never shown
+  EXPECT_EQ(stored_cell(0, 0).cell_value, a() - 1 - 30);  // written, but never shown
 }
 
 TEST_F(ChartBuilderTest, CountedDoFollowedByEndDoGivesEightRows) {
@@ -316,7 +317,7 @@ TEST_F(ChartBuilderTest, UnbalancedEndsShowTheProblemMessage) {
   EXPECT_EQ(problems(), 5u);
   EXPECT_EQ(ws.chart_row_count, 4u);
   EXPECT_EQ(row_cells(0), (Cells{"", "P0"}));
-  EXPECT_EQ(ws.chart_rows[0].cells[0].cell_value, 30u);  // "│繰終", on the invisible start cell
+  EXPECT_EQ(stored_cell(0, 0).cell_value, 30u);  // "│繰終", on the invisible start cell
   EXPECT_EQ(row_cells(1), (Cells{"      "}));
 }
 
@@ -414,7 +415,7 @@ TEST_F(ChartBuilderLimitTest, CellLimitOfTheLastRow) {
   add(s() + 4, false);
   for (std::uint32_t i = 0; i < 42; ++i) add(40);
   build_chart();
-  EXPECT_EQ(ws.chart_rows[ws.chart_row_count - 1].cell_count, 45u);
+  EXPECT_EQ(ws.row_cell_counts[ws.chart_row_count - 1], 45u);
   add(40);  // its row has 46 cells
   expect_too_large();
 }
@@ -435,7 +436,7 @@ TEST_F(ChartBuilderTest, AmendedCloserKeepsLevelsWrittenEarlierAndZeroesTheRest)
     ws.template_connectors.connector_depth = depth;
     ws.template_row.cell_count = 3;
     end_branch(true);
-    ++ws.chart_row_count;
+    advance_row();
   };
   end_branch_at_depth(2);  // bottom at level 3
   end_branch_at_depth(0);  // bottom at level 1

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <iterator>
 #include <cstring>
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -52,14 +53,24 @@ class CompositionTest : public ConversionTest {
     return ws.stmt_count++;
   }
 
-  // Starts a new chart row; returns it for its cells.
+  // Starts a new chart row; returns it for its cells.  The rows go into the
+  // row store when the chart is composed.
   ChartRow& add_row(std::uint32_t depth = 0, std::uint32_t level_kind = 0, char marker = 0) {
-    const std::uint32_t r = ws.chart_row_count++;
-    ConnectorRecord& k = ws.connector_rows[r];
+    rows_.emplace_back();
+    ConnectorRecord& k = rows_.back().second;
     k.connector_depth = depth;
     for (std::uint32_t d = 0; d < depth; ++d) k.levels[d] = connector_level(d + 1 == depth ? level_kind : 1);
-    ws.chart_rows[r].row_marker = marker;
-    return ws.chart_rows[r];
+    rows_.back().first.row_marker = marker;
+    return rows_.back().first;
+  }
+  void compose() {
+    for (const auto& [row, connectors] : rows_) {
+      current_row() = row;
+      current_connectors() = connectors;
+      advance_row();
+    }
+    rows_.clear();
+    compose_and_write_chart();
   }
   static void glyph(ChartRow& row, char kind, std::uint32_t value) { append_cell(row, glyph_cell(kind, value)); }
   void text(ChartRow& row, const std::string& t) {
@@ -69,7 +80,7 @@ class CompositionTest : public ConversionTest {
 
   // The chart file's bytes.
   std::string written() {
-    compose_and_write_chart();
+    compose();
     finish_chart_file();
     std::ifstream chart(chart_path_, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(chart), {});
@@ -100,6 +111,7 @@ class CompositionTest : public ConversionTest {
   }
 
   std::string chart_path_;
+  std::deque<std::pair<ChartRow, ConnectorRecord>> rows_;
 };
 
 TEST_F(CompositionTest, BracketOfAnElseBranch) {
@@ -111,9 +123,9 @@ TEST_F(CompositionTest, BracketOfAnElseBranch) {
                                  "  │    =       │",
                                  "  ├" + repeat("←", 6) + "┘",
                              }));
-  EXPECT_EQ(ws.connector_rows[0].bracket_start_column, 14u);
-  EXPECT_EQ(ws.connector_rows[0].bracket_end_column, 16u);
-  EXPECT_EQ(ws.chart_rows[0].row_width, 16u);
+  EXPECT_EQ(ws.bracket_start_columns[0], 14u);
+  EXPECT_EQ(ws.bracket_end_columns[0], 16u);
+  EXPECT_EQ(ws.row_widths[0], 16u);
 }
 
 TEST_F(CompositionTest, WiderRowMovesTheBracket) {
@@ -159,7 +171,7 @@ TEST_F(CompositionTest, RowOf503ColumnsIsRefused) {
   ChartRow& row = add_row();
   for (int i = 0; i < 3; ++i) text(row, std::string(150, 'x'));
   text(row, std::string(53, 'y'));
-  EXPECT_THROW(compose_and_write_chart(), FatalExit);
+  EXPECT_THROW(compose(), FatalExit);
   EXPECT_EQ(shown_messages().back(), (ShownMessage{"Sorry", "行数が制限を越えそうです。"}));
 }
 
@@ -178,13 +190,13 @@ class BracketColumnTest : public CompositionTest {
 TEST_F(BracketColumnTest, ColumnOf502IsAccepted) {
   build_bracket(500);
   const std::string bytes = written();
-  EXPECT_EQ(ws.connector_rows[0].bracket_end_column, 502u);
+  EXPECT_EQ(ws.bracket_end_columns[0], 502u);
   EXPECT_EQ(bytes.substr(bytes.size() - 4), "\x84\xA3\r\n");  // "┘" in columns 502 and 503
 }
 
 TEST_F(BracketColumnTest, ColumnOf503IsRefused) {
   build_bracket(501);
-  EXPECT_THROW(compose_and_write_chart(), FatalExit);
+  EXPECT_THROW(compose(), FatalExit);
   EXPECT_EQ(shown_messages().back(), (ShownMessage{"Excuse", "行数が制限を越えそうです。"}));
 }
 
@@ -237,7 +249,7 @@ TEST_F(CompositionTest, TopWithoutBottomStartsItsRunAtItsOwnWidth) {
   ChartRow& top = add_row(1, 2);
   text(top, "abcd");
   EXPECT_EQ(written_lines(), (Lines{"abcd─┐"}));
-  EXPECT_EQ(ws.connector_rows[0].bracket_start_column, 4u);
+  EXPECT_EQ(ws.bracket_start_columns[0], 4u);
 }
 
 }  // namespace

@@ -55,11 +55,11 @@ bool platform_same_file(const char* /*first_path*/, const char* /*second_path*/)
 namespace {
 
 // How far into the big tables a run may have written: the workspace reset
-// clears the run state and the chart rows, but not these.
+// clears the run state, but not these.
 struct UsedTables {
   std::size_t statements;
   std::size_t labels;
-  std::size_t text_rows;
+  std::size_t chart_rows;
 };
 
 UsedTables tables_used_by_run() {
@@ -67,8 +67,24 @@ UsedTables tables_used_by_run() {
   // limit is tested, and a refused append lands in the last slot.
   const std::size_t statements = std::min<std::size_t>(ws.stmt_count + std::size_t{1}, kStatementCapacity) + 1;
   const std::size_t labels = std::min(ws.stmt_count + kMatchListCapacity + 2, kLabelStackCapacity);
-  const std::size_t text_rows = std::min<std::size_t>(ws.chart_row_count + std::size_t{1}, kChartRowCapacity);
-  return {statements, labels, text_rows};
+  const std::size_t chart_rows = std::min<std::size_t>(ws.chart_row_count + std::size_t{1}, kChartRowCapacity);
+  return {statements, labels, chart_rows};
+}
+
+template <typename T>
+void fill_prefix(T* table, std::size_t count, unsigned char fill) {
+  std::memset(table, fill, sizeof table[0] * count);
+}
+
+void fill_row_store(std::size_t rows, unsigned char fill) {
+  fill_prefix(ws.row_cell_counts, rows, fill);
+  fill_prefix(ws.row_widths, rows, fill);
+  fill_prefix(ws.row_markers, rows, fill);
+  fill_prefix(ws.connector_depths, rows, fill);
+  fill_prefix(ws.bracket_end_columns, rows, fill);
+  fill_prefix(ws.bracket_start_columns, rows, fill);
+  for (auto& cells : ws.row_cells) fill_prefix(cells, rows, fill);
+  for (auto& kinds : ws.connector_kinds) fill_prefix(kinds, rows, fill);
 }
 
 void fill_tables(const UsedTables& used, unsigned char fill) {
@@ -80,7 +96,7 @@ void fill_tables(const UsedTables& used, unsigned char fill) {
   std::memset(ws.loop_exit_rows, fill, sizeof ws.loop_exit_rows);
   std::memset(ws.label_stack, fill, sizeof ws.label_stack[0] * used.labels);
   std::memset(ws.statement_table, fill, sizeof ws.statement_table[0] * used.statements);
-  std::memset(ws.text_rows, fill, sizeof ws.text_rows[0] * used.text_rows);
+  fill_row_store(used.chart_rows, fill);
 }
 
 // A fatal exit can leave either file open; the chart's bytes are final only

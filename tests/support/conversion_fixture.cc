@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "chart/chart_model.h"
 #include "chart/glyphs.h"
 #include "driver/conversion_run.h"
 #include "scan/matcher.h"
@@ -101,9 +102,8 @@ std::string chart_to_utf8(std::string_view shift_jis) {
 
 std::vector<std::string> row_cells(std::uint32_t row) {
   std::vector<std::string> cells;
-  const ChartRow& r = ws.chart_rows[row];
-  for (std::uint32_t i = 0; i < r.cell_count; ++i) {
-    const ChartCell& c = r.cells[i];
+  for (std::uint32_t i = 0; i < ws.row_cell_counts[row]; ++i) {
+    const ChartCell& c = stored_cell(row, i);
     switch (c.cell_kind) {
       case '2':
         cells.push_back(chart_to_utf8(std::string_view(cell2[c.cell_value], 2)));
@@ -127,7 +127,6 @@ std::vector<std::string> row_cells(std::uint32_t row) {
 
 std::vector<std::uint32_t> row_connectors(std::uint32_t row) {
   std::vector<std::uint32_t> kinds;
-  const ConnectorRecord& k = ws.connector_rows[row];
-  for (std::uint32_t d = 0; d < k.connector_depth; ++d) kinds.push_back(k.levels[d].cell_value);
+  for (std::uint32_t d = 1; d <= ws.connector_depths[row]; ++d) kinds.push_back(stored_connector_kind(row, d));
   return kinds;
 }
