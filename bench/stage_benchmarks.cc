@@ -31,6 +31,7 @@
 #include "driver/chart_writer.h"
 #include "driver/composition.h"
 #include "driver/conversion_run.h"
+#include "classify/statement_records.h"
 #include "driver/workspace.h"
 #include "scan/matcher.h"
 #include "scan/normalise.h"
@@ -173,7 +174,7 @@ void classify_scanned(const std::vector<ScannedLine>& lines) {
 bool same_record(const StatementRecord& a, const StatementRecord& b) {
   return a.statement_number == b.statement_number && a.kind == b.kind && a.marker == b.marker &&
          a.has_text == b.has_text && a.keyword_flag == b.keyword_flag && a.text_length == b.text_length &&
-         a.operand_offset == b.operand_offset && std::memcmp(a.text, b.text, a.text_length) == 0;
+         a.operand_offset == b.operand_offset && std::memcmp(statement_text(a), statement_text(b), a.text_length) == 0;
 }
 
 std::vector<StatementRecord> statement_records() {

@@ -1,6 +1,7 @@
 // The statement table.
 //
-// Records are only ever appended.  One line can append many records while the
+// Records are only ever appended; their texts stand one after another in
+// statement_text (see note [statement-text]).  One line can append many records while the
 // table limit is tested once per line by the conversion run, so a record
 // appended when the table is already full goes to the spare slot past its end
 // and is not counted: the run then stops at the limit test exactly as if the
@@ -21,6 +22,14 @@ void commit_record() {
   if (ws.stmt_count < kStatementCapacity) ++ws.stmt_count;
 }
 
+// A text for the spare slot goes to the room reserved for it past all others.
+std::uint32_t text_room(std::uint32_t length) {
+  if (ws.stmt_count >= kStatementCapacity) return static_cast<std::uint32_t>(kStatementCapacity * kStatementTextCapacity);
+  const std::uint32_t start = ws.statement_text_used;
+  ws.statement_text_used += length + 2;
+  return start;
+}
+
 StatementRecord& start_record(std::uint32_t kind, char marker, std::uint32_t number) {
   StatementRecord& record = next_slot();
   record.statement_number = number;
@@ -37,25 +46,32 @@ void append_empty_record(std::uint32_t kind, char marker, std::uint32_t number) 
   StatementRecord& record = start_record(kind, marker, number);
   record.has_text = 'N';
   record.keyword_flag = 'N';
-  record.text_length = 0;
   record.operand_offset = 0;
-  record.text[0] = '\n';
-  record.text[1] = '\0';
+  set_statement_text(record, "", 0);
   commit_record();
 }
 
 void append_text_record(std::uint32_t kind, char marker, std::uint32_t number, char keyword_flag,
                         std::uint32_t begin, std::uint32_t end, std::uint32_t operand_offset) {
   StatementRecord& record = start_record(kind, marker, number);
-  const std::uint32_t length = end - begin;
   record.has_text = 'Y';
   record.keyword_flag = keyword_flag;
-  record.text_length = length;
   record.operand_offset = operand_offset;
-  std::memcpy(record.text, ws.raw_line + begin, length);
-  record.text[length] = '\n';
-  record.text[length + 1] = '\0';
+  set_statement_text(record, ws.raw_line + begin, end - begin);
   commit_record();
 }
 
 void append_loop_end_record() { append_empty_record(kKindLoopEnd, 'E', 0); }
+
+void set_statement_text(StatementRecord& record, const char* text, std::uint32_t length) {
+  // Spans never pass the end of a line, so a text always fits its room.
+  if (length > kMaxPieceLength) length = kMaxPieceLength;
+  record.text_length = length;
+  record.text_start = text_room(length);
+  char* room = ws.statement_text + record.text_start;
+  std::memcpy(room, text, length);
+  room[length] = '\n';
+  room[length + 1] = '\0';
+}
+
+const char* statement_text(const StatementRecord& record) { return ws.statement_text + record.text_start; }

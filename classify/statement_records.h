@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "driver/workspace.h"
+
 // Kind codes that are not keyword row numbers.
 inline constexpr std::uint32_t kKindPlainText = 0;
 inline constexpr std::uint32_t kKindEndWhere = 21;  // the "end where" row
@@ -23,3 +25,10 @@ void append_text_record(std::uint32_t kind, char marker, std::uint32_t number, c
 
 // Appends the record that ends one labelled DO loop.
 void append_loop_end_record();
+
+// Gives the record the text of `length` characters at `text`, followed by a
+// line feed and a terminator (see note [statement-text]).
+void set_statement_text(StatementRecord& record, const char* text, std::uint32_t length);
+
+// The record's text: its characters, a line feed and a terminator.
+const char* statement_text(const StatementRecord& record);

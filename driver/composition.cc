@@ -13,6 +13,7 @@
 
 #include "chart/chart_model.h"
 #include "chart/glyphs.h"
+#include "classify/statement_records.h"
 #include "driver/chart_writer.h"
 #include "driver/messages.h"
 #include "driver/workspace.h"
@@ -105,7 +106,7 @@ void place_brackets(std::uint32_t deepest) {
 void copy_statement_text(char* to, std::uint32_t record_index, std::uint32_t width) {
   const StatementRecord& record = ws.statement_table[record_index];
   const std::uint32_t length = record.text_length < width ? record.text_length : width;
-  std::memcpy(to, record.text, length);
+  std::memcpy(to, statement_text(record), length);
   if (length < width) std::memset(to + length, '\0', width - length);
 }
 

@@ -102,7 +102,9 @@ struct StatementRecord {
   char keyword_flag;  // 'Y' on a keyword record with text
   std::uint32_t text_length;
   std::uint32_t operand_offset;
-  char text[kStatementTextCapacity];
+  // Where the record's text (its characters, a line feed and a terminator)
+  // stands in statement_text; see note [statement-text].
+  std::uint32_t text_start;
 };
 
 // ---- Chart model ------------------------------------------------------------
@@ -192,6 +194,7 @@ struct Workspace {
 
   // Statement records.
   std::uint32_t stmt_count;
+  std::uint32_t statement_text_used;
   std::uint32_t unit_statement_number;
 
   // Condition and DO-label tracking.
@@ -242,6 +245,7 @@ struct Workspace {
   SavedRow loop_exit_rows[kLoopExitStackCapacity];
   char label_stack[kLabelStackCapacity][kLabelWidth];
   StatementRecord statement_table[kStatementCapacity + 1];  // last slot absorbs refused appends
+  char statement_text[(kStatementCapacity + 1) * kStatementTextCapacity];
   // The row store (see note [row-store]): each field of a chart row and of
   // its connector record in a table of its own, cell by cell and level by
   // level, so that a row touches only the cells and levels it holds.
@@ -257,6 +261,15 @@ struct Workspace {
 
 // The one workspace of the process.
 extern Workspace ws;
+
+// [statement-text]
+// Every record has room for a text of 151 characters with its line feed and
+// terminator, but most texts are short and many records have none.  So the
+// texts stand one after another in statement_text, which holds the full 153
+// bytes for every record the table can hold (and one more for the spare slot
+// that absorbs appends refused at the table limit); a record keeps where its
+// text starts.  No text is ever cut, and a source touches text memory only
+// for the characters it has.
 
 // [row-store]
 // A chart row is built whole in building_row / building_connectors and then

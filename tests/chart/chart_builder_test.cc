@@ -29,9 +29,8 @@ class ChartBuilderTest : public ConversionTest {
     r.kind = kind;
     r.marker = marker;
     r.has_text = has_text ? 'Y' : 'N';
-    const std::string text = has_text ? "t" + std::to_string(ws.stmt_count) : "";
-    r.text_length = static_cast<std::uint32_t>(text.size());
-    std::memcpy(r.text, (text + "\n").c_str(), text.size() + 2);
+    const std::string text = has_text ? std::string(1, 't').append(std::to_string(ws.stmt_count)) : "";
+    set_statement_text(r, text.c_str(), static_cast<std::uint32_t>(text.size()));
     ++ws.stmt_count;
   }
   void add_tokens(std::initializer_list<std::uint32_t> kinds) {

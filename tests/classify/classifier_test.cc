@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "classify/statement_records.h"
 #include "tests/support/conversion_fixture.h"
 
 namespace {
@@ -38,7 +39,7 @@ class ClassifierTest : public ConversionTest {
       EXPECT_EQ(r.operand_offset, e.operand_offset);
       const std::string text = e.text.value_or("");
       EXPECT_EQ(r.text_length, text.size());
-      EXPECT_EQ(std::string(r.text), text + "\n");
+      EXPECT_EQ(std::string(statement_text(r)), text + "\n");
     }
   }
 };

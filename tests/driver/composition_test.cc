@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "chart/chart_model.h"
+#include "classify/statement_records.h"
 #include "driver/chart_writer.h"
 #include "tests/support/conversion_fixture.h"
 
@@ -47,9 +48,8 @@ class CompositionTest : public ConversionTest {
   std::uint32_t add_text(const std::string& text) {
     EXPECT_LE(text.size(), kMaxPieceLength);
     StatementRecord& r = ws.statement_table[ws.stmt_count];
-    r.text_length = static_cast<std::uint32_t>(text.size());
     r.has_text = 'Y';
-    std::memcpy(r.text, (text + "\n").c_str(), text.size() + 2);
+    set_statement_text(r, text.c_str(), static_cast<std::uint32_t>(text.size()));
     return ws.stmt_count++;
   }
 

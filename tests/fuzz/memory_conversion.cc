@@ -58,6 +58,7 @@ namespace {
 // clears the run state, but not these.
 struct UsedTables {
   std::size_t statements;
+  std::size_t statement_text;
   std::size_t labels;
   std::size_t chart_rows;
 };
@@ -68,7 +69,7 @@ UsedTables tables_used_by_run() {
   const std::size_t statements = std::min<std::size_t>(ws.stmt_count + std::size_t{1}, kStatementCapacity) + 1;
   const std::size_t labels = std::min(ws.stmt_count + kMatchListCapacity + 2, kLabelStackCapacity);
   const std::size_t chart_rows = std::min<std::size_t>(ws.chart_row_count + std::size_t{1}, kChartRowCapacity);
-  return {statements, labels, chart_rows};
+  return {statements, ws.statement_text_used, labels, chart_rows};
 }
 
 template <typename T>
@@ -96,6 +97,9 @@ void fill_tables(const UsedTables& used, unsigned char fill) {
   std::memset(ws.loop_exit_rows, fill, sizeof ws.loop_exit_rows);
   std::memset(ws.label_stack, fill, sizeof ws.label_stack[0] * used.labels);
   std::memset(ws.statement_table, fill, sizeof ws.statement_table[0] * used.statements);
+  std::memset(ws.statement_text, fill, used.statement_text);
+  // The room of the spare slot, past all others.
+  std::memset(ws.statement_text + kStatementCapacity * kStatementTextCapacity, fill, kStatementTextCapacity);
   fill_row_store(used.chart_rows, fill);
 }
 

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "chart/chart_model.h"
+#include "classify/statement_records.h"
 #include "chart/glyphs.h"
 #include "driver/conversion_run.h"
 #include "scan/matcher.h"
@@ -71,7 +72,7 @@ std::vector<std::uint32_t> ConversionTest::matched_rows() const {
 
 std::string ConversionTest::record_text(std::uint32_t index) const {
   const StatementRecord& r = record(index);
-  return std::string(r.text, r.text_length);
+  return std::string(statement_text(r), r.text_length);
 }
 
 std::vector<std::uint32_t> ConversionTest::record_kinds() const {
