@@ -151,7 +151,14 @@ struct Line {
 };
 
 void fill_to(Line& line, std::uint32_t column) {
-  for (; line.filled < column; ++line.filled) line.text[line.filled] = line.filled < kMaxChartColumns ? ' ' : '\0';
+  if (line.filled >= column) return;
+  const std::uint32_t blanks_end = column < kMaxChartColumns ? column : kMaxChartColumns;
+  if (line.filled < blanks_end) {
+    std::memset(line.text + line.filled, ' ', blanks_end - line.filled);
+    line.filled = blanks_end;
+  }
+  std::memset(line.text + line.filled, '\0', column - line.filled);
+  line.filled = column;
 }
 
 void end_line_at(Line& line, std::uint32_t column) {

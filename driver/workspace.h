@@ -37,8 +37,10 @@ inline constexpr std::size_t kPatternSourceWidth = 40;
 inline constexpr std::size_t kCompiledPatternCapacity = 150;
 inline constexpr std::size_t kTokensPerPattern = 6;
 inline constexpr std::size_t kTokenTextCapacity = 40;
-// Rows indexed by the first byte of their first token.
+// Rows indexed by the first byte of their first token and by the class of
+// the character before it (1 to 4).
 inline constexpr std::size_t kBucketCount = 256;
+inline constexpr std::size_t kNeighbourClasses = 4;
 // Every match claims its first column, so a line has at most one match per column.
 inline constexpr std::size_t kMatchListCapacity = kLineCapacity;
 
@@ -189,8 +191,8 @@ struct Workspace {
   std::uint32_t right_class;
   std::uint32_t line_start_column;  // Meridol: first non-blank column met
   bool line_start_known;
-  std::uint8_t row_buckets[kBucketCount][kCompiledPatternCapacity];
-  std::uint8_t bucket_sizes[kBucketCount];
+  std::uint8_t row_buckets[kNeighbourClasses][kBucketCount][kCompiledPatternCapacity];
+  std::uint8_t bucket_sizes[kNeighbourClasses][kBucketCount];
 
   // Statement records.
   std::uint32_t stmt_count;

@@ -14,7 +14,11 @@
 // and an attempt that fails changes nothing but the attempt's own working
 // values.  A row whose token 0 is empty could match anywhere and stands in
 // every bucket; the first row without tokens ends every bucket, as it ends
-// the row loop.
+// the row loop.  The buckets are kept once for each class of the character
+// before the column, holding only the rows whose token 0 accepts that
+// neighbour: the others fail the neighbour test at that column whatever
+// follows.  So inside a word, where keywords cannot begin, next to no row is
+// tried.
 #include "scan/matcher.h"
 
 #include <cstring>
@@ -37,6 +41,11 @@ std::uint32_t neighbour_class(unsigned char c) {
     return 2;
   }
   return 4;
+}
+
+// The start of the line counts as a blank.
+std::uint32_t left_neighbour_class(std::uint32_t start) {
+  return start == 0 ? 1 : neighbour_class(static_cast<unsigned char>(ws.work_line[start - 1]));
 }
 
 // On the right the end of the text counts as a blank.
@@ -130,7 +139,7 @@ void reset_matches() {
 }
 
 void classify_neighbours(std::uint32_t start, std::uint32_t length) {
-  ws.left_class = start == 0 ? 1 : neighbour_class(static_cast<unsigned char>(ws.work_line[start - 1]));
+  ws.left_class = left_neighbour_class(start);
   ws.right_class = start + 1 == ws.line_end
                        ? 1
                        : right_neighbour_class(static_cast<unsigned char>(ws.work_line[start + length]));
@@ -165,9 +174,12 @@ void index_patterns() {
     const CompiledPattern& row = ws.compiled_patterns[r];
     if (row.token_count == 0) break;
     const PatternToken& first = row.tokens[0];
-    for (std::uint32_t c = 0; c < kBucketCount; ++c) {
-      if (first.length == 0 || static_cast<unsigned char>(first.text[0]) == c) {
-        ws.row_buckets[c][ws.bucket_sizes[c]++] = static_cast<std::uint8_t>(r);
+    for (std::uint32_t left = 1; left <= kNeighbourClasses; ++left) {
+      if (first.left_kind < left) continue;
+      for (std::uint32_t c = 0; c < kBucketCount; ++c) {
+        if (first.length != 0 && static_cast<unsigned char>(first.text[0]) != c) continue;
+        std::uint8_t& size = ws.bucket_sizes[left - 1][c];
+        ws.row_buckets[left - 1][c][size++] = static_cast<std::uint8_t>(r);
       }
     }
   }
@@ -179,7 +191,9 @@ void match_line() {
     if (!prepare_column(col)) break;
     const unsigned char line_char = static_cast<unsigned char>(ws.work_line[col]);
     if (is_blank_or_tab(static_cast<char>(line_char))) continue;
-    for (std::uint32_t i = 0; i < ws.bucket_sizes[line_char]; ++i) try_row_at(ws.row_buckets[line_char][i], col);
+    const std::uint32_t left = left_neighbour_class(col) - 1;
+    const std::uint8_t* rows = ws.row_buckets[left][line_char];
+    for (std::uint32_t i = 0; i < ws.bucket_sizes[left][line_char]; ++i) try_row_at(rows[i], col);
   }
 }
 
