@@ -38,12 +38,16 @@ void advance_row() {
   ws.row_cell_counts[r] = row.cell_count;
   ws.row_markers[r] = row.row_marker;
   ws.connector_depths[r] = connectors.connector_depth;
+  ws.row_cell_starts[r] = ws.stored_cell_used;
+  ws.row_level_starts[r] = ws.stored_level_used;
   for (std::uint32_t i = 0; i < cells; ++i) {
-    ws.row_cells[i][r] = row.cells[i];
+    const ChartCell& cell = row.cells[i];
+    ws.stored_cells[ws.stored_cell_used++] =
+        StoredCell{cell.cell_kind, static_cast<std::uint16_t>(cell.cell_width), cell.cell_value};
     row.cells[i] = ChartCell{};
   }
   for (std::uint32_t i = 0; i < levels; ++i) {
-    ws.connector_kinds[i][r] = connectors.levels[i].cell_value;
+    ws.stored_levels[ws.stored_level_used++] = static_cast<std::uint8_t>(connectors.levels[i].cell_value);
     connectors.levels[i] = ChartCell{};
   }
   row.cell_count = 0;
@@ -52,10 +56,12 @@ void advance_row() {
   ++ws.chart_row_count;
 }
 
-const ChartCell& stored_cell(std::uint32_t row, std::uint32_t cell) { return ws.row_cells[cell][row]; }
+const StoredCell& stored_cell(std::uint32_t row, std::uint32_t cell) {
+  return ws.stored_cells[ws.row_cell_starts[row] + cell];
+}
 
 std::uint32_t stored_connector_kind(std::uint32_t row, std::uint32_t level) {
-  return ws.connector_kinds[level - 1][row];
+  return ws.stored_levels[ws.row_level_starts[row] + level - 1];
 }
 
 void copy_cells(ChartRow& to, const ChartRow& from, std::uint32_t count) {

@@ -41,7 +41,7 @@ ConnectorRecord& current_connectors();
 void advance_row();
 
 // A stored row's cell and the connector kind at a level (1-based).
-const ChartCell& stored_cell(std::uint32_t row, std::uint32_t cell);
+const StoredCell& stored_cell(std::uint32_t row, std::uint32_t cell);
 std::uint32_t stored_connector_kind(std::uint32_t row, std::uint32_t level);
 
 // Copies `count` cells and the connector levels up to `depth`.

@@ -120,7 +120,7 @@ void copy_glyph(char* to, const char* table, std::uint32_t stride, std::uint32_t
   }
 }
 
-std::uint32_t place_cell(char* text, const ChartCell& cell) {
+std::uint32_t place_cell(char* text, const StoredCell& cell) {
   switch (cell.cell_kind) {
     case kCellGlyph2:
       copy_glyph(text, cell2[0], sizeof cell2[0], kCell2Count, cell.cell_value, 2);

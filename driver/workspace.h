@@ -133,6 +133,13 @@ struct ConnectorRecord {
   std::uint32_t bracket_start_column;
 };
 
+// A cell as the row store keeps it: what composition draws from it.
+struct StoredCell {
+  char cell_kind;
+  std::uint16_t cell_width;  // at most one line's text
+  std::uint32_t cell_value;
+};
+
 // A prepared row with its connectors, kept until its block closes.
 struct SavedRow {
   ChartRow row;
@@ -214,6 +221,8 @@ struct Workspace {
 
   // Chart builder.
   std::uint32_t chart_row_count;
+  std::uint32_t stored_cell_used;
+  std::uint32_t stored_level_used;
   // The row being built, moved into the row store when it is complete.
   ChartRow building_row;
   ConnectorRecord building_connectors;
@@ -248,17 +257,17 @@ struct Workspace {
   char label_stack[kLabelStackCapacity][kLabelWidth];
   StatementRecord statement_table[kStatementCapacity + 1];  // last slot absorbs refused appends
   char statement_text[(kStatementCapacity + 1) * kStatementTextCapacity];
-  // The row store (see note [row-store]): each field of a chart row and of
-  // its connector record in a table of its own, cell by cell and level by
-  // level, so that a row touches only the cells and levels it holds.
+  // The row store (see note [row-store]).
   std::uint32_t row_cell_counts[kChartRowCapacity];
   std::uint32_t row_widths[kChartRowCapacity];
   char row_markers[kChartRowCapacity];
   std::uint32_t connector_depths[kChartRowCapacity];
   std::uint32_t bracket_end_columns[kChartRowCapacity];
   std::uint32_t bracket_start_columns[kChartRowCapacity];
-  ChartCell row_cells[kCellStorage][kChartRowCapacity];
-  std::uint32_t connector_kinds[kLevelStorage][kChartRowCapacity];
+  std::uint32_t row_cell_starts[kChartRowCapacity];
+  std::uint32_t row_level_starts[kChartRowCapacity];
+  StoredCell stored_cells[kChartRowCapacity * kCellStorage];
+  std::uint8_t stored_levels[kChartRowCapacity * kLevelStorage];  // connector kinds
 };
 
 // The one workspace of the process.
@@ -275,13 +284,13 @@ extern Workspace ws;
 
 // [row-store]
 // A chart row is built whole in building_row / building_connectors and then
-// moved into the row store, which keeps every field in a table of its own:
-// cell i of all rows in one table, level d of all rows in another.  A row
-// uses a handful of its 46 cells and 41 levels, so storing it this way
-// touches a few bytes per cell used instead of a whole fixed-size record;
-// a large chart then costs memory in proportion to what it draws.  The store
-// holds a row's first cell_count cells and connector_depth levels, which is
-// all that is ever read back.
+// moved into the row store.  A row uses a handful of its 46 cells and 41
+// connector levels, so the store keeps its fields in tables of their own and
+// its cells and levels one row after another in two tables sized for every
+// row at full capacity: a row costs the cells and levels it holds, and a
+// large chart touches memory in proportion to what it draws.  The store keeps
+// what composition reads: a row's first cell_count cells (kind, value and
+// width) and the connector kinds of its connector_depth levels.
 
 // Returns the workspace to its process-start state after a run, clearing only
 // what a run can have touched.  The conversion itself never needs this (a

@@ -84,8 +84,10 @@ void fill_row_store(std::size_t rows, unsigned char fill) {
   fill_prefix(ws.connector_depths, rows, fill);
   fill_prefix(ws.bracket_end_columns, rows, fill);
   fill_prefix(ws.bracket_start_columns, rows, fill);
-  for (auto& cells : ws.row_cells) fill_prefix(cells, rows, fill);
-  for (auto& kinds : ws.connector_kinds) fill_prefix(kinds, rows, fill);
+  fill_prefix(ws.row_cell_starts, rows, fill);
+  fill_prefix(ws.row_level_starts, rows, fill);
+  fill_prefix(ws.stored_cells, rows * kCellStorage, fill);
+  fill_prefix(ws.stored_levels, rows * kLevelStorage, fill);
 }
 
 void fill_tables(const UsedTables& used, unsigned char fill) {

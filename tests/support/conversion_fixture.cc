@@ -104,7 +104,7 @@ std::string chart_to_utf8(std::string_view shift_jis) {
 std::vector<std::string> row_cells(std::uint32_t row) {
   std::vector<std::string> cells;
   for (std::uint32_t i = 0; i < ws.row_cell_counts[row]; ++i) {
-    const ChartCell& c = stored_cell(row, i);
+    const StoredCell& c = stored_cell(row, i);
     switch (c.cell_kind) {
       case '2':
         cells.push_back(chart_to_utf8(std::string_view(cell2[c.cell_value], 2)));
