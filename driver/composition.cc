@@ -132,7 +132,10 @@ std::uint32_t place_cell(char* text, const StoredCell& cell) {
       copy_glyph(text, kind_symbol[0], sizeof kind_symbol[0], kKindSymbolCount, cell.cell_value, 6);
       return 6;
     default:
-      if (cell.cell_value <= kStatementCapacity) {
+      // An empty cell may hold a value (a caption written into the start
+      // cell) but has no width: it draws nothing and reads no statement.
+      if (cell.cell_width == 0) return 0;
+      if (cell.cell_value < ws.stmt_count) {
         copy_statement_text(text, cell.cell_value, cell.cell_width);
       } else {
         std::memset(text, ' ', cell.cell_width);
