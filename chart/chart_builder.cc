@@ -457,6 +457,7 @@ bool within_limits() {
 
 void reset_builder() {
   ws.chart_row_count = 0;
+  ws.stored_cell_used = ws.stored_level_used = 0;
   ws.stmt_index = 0;
   ws.closing_depth = ws.branch_depth = 0;
   ws.loop_entry_depth = ws.loop_return_depth = ws.loop_test_depth = ws.loop_exit_depth = 0;

@@ -69,6 +69,7 @@ void set_start_values() {
   std::memcpy(ws.blank_label, "     ", kLabelWidth);
   ws.label_end_flag = 0;
   ws.stmt_count = 0;
+  ws.statement_text_used = 0;
 }
 
 // work_line is raw_line with the ASCII capitals lowered, byte by byte.

@@ -9,6 +9,7 @@
 #include "chart/chart_model.h"
 #include "chart/row_emitters.h"
 #include "classify/statement_records.h"
+#include "driver/conversion_run.h"
 #include "tests/support/conversion_fixture.h"
 
 namespace {
@@ -446,6 +447,30 @@ TEST_F(ChartBuilderTest, AmendedCloserKeepsLevelsWrittenEarlierAndZeroesTheRest)
   EXPECT_EQ(closer.levels[1].cell_value, 0u);  // never written: a passing line
   EXPECT_EQ(closer.levels[2].cell_value, 4u);  // the first amendment's bottom
   EXPECT_EQ(closer.levels[3].cell_value, 4u);
+}
+
+}  // namespace
+
+namespace {
+
+// A harness may build and start runs repeatedly in one process: every table
+// the stages append to starts over with its stage.
+TEST_F(ChartBuilderTest, RepeatedBuildsStartTheRowStoreOver) {
+  add(0);
+  add(ws.semicolon_row + 4, false);
+  add(50);
+  build_chart();
+  const std::uint32_t cells = ws.stored_cell_used;
+  const std::uint32_t levels = ws.stored_level_used;
+  build_chart();
+  EXPECT_EQ(ws.stored_cell_used, cells);
+  EXPECT_EQ(ws.stored_level_used, levels);
+  start_run();
+  feed("  call s\n");
+  const std::uint32_t text = ws.statement_text_used;
+  start_run();
+  feed("  call s\n");
+  EXPECT_EQ(ws.statement_text_used, text);
 }
 
 }  // namespace
