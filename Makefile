@@ -9,7 +9,7 @@ SAMPLE     ?= examples/sample.f90
 
 FUZZ_SECONDS ?= 600
 
-.PHONY: all deps build build-asan run test test-plain test-asan fuzz clean
+.PHONY: all deps build build-asan run test test-plain test-asan fuzz bench clean
 
 all: build
 
@@ -38,6 +38,9 @@ test: test-plain test-asan
 fuzz: deps
 	scripts/fuzz.sh sorvane $(FUZZ_SECONDS)
 	scripts/fuzz.sh meridol $(FUZZ_SECONDS)
+
+bench: deps
+	bench/measure.sh
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
