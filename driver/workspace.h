@@ -62,7 +62,8 @@ inline constexpr std::uint32_t kConnectorLevels = 41;
 inline constexpr std::uint32_t kCellStorage = kCellsPerRow + 2;
 inline constexpr std::uint32_t kLevelStorage = kConnectorLevels + 2;
 inline constexpr std::uint32_t kMaxChartColumns = 502;
-inline constexpr std::size_t kTextRowWidth = kMaxChartColumns + 2 + 1 + 1;
+// One chart line: 502 columns, a two-byte connector glyph, a line feed, a terminator.
+inline constexpr std::size_t kChartLineWidth = kMaxChartColumns + 2 + 1 + 1;
 
 // Structure stacks of the chart builder.
 inline constexpr std::uint32_t kClosingStackCapacity = 171;
@@ -243,7 +244,7 @@ struct Workspace {
   std::uint32_t case_depth;
 
   // Composition: the chart line being composed, written out before the next.
-  char chart_line[kTextRowWidth];
+  char chart_line[kChartLineWidth];
 
   // ---- Tables: only the entries a run uses are ever touched ----
 
