@@ -48,20 +48,12 @@ void load_piece(const std::string& piece) {
   ws.raw_line[piece.size()] = '\0';
 }
 
-// work_line is raw_line with the ASCII capitals lowered, as convert_line
-// makes it before normalising.
-void lower_raw_line() {
-  std::size_t i = 0;
-  for (; ws.raw_line[i] != '\0'; ++i) {
-    const char c = ws.raw_line[i];
-    ws.work_line[i] = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-  }
   ws.work_line[i] = '\0';
 }
 
 void normalise_piece(const std::string& piece) {
   load_piece(piece);
-  lower_raw_line();
+  lower_line();
   normalise_line();
 }
 

@@ -72,7 +72,13 @@ void set_start_values() {
   ws.statement_text_used = 0;
 }
 
-// work_line is raw_line with the ASCII capitals lowered, byte by byte.
+void convert_lines() {
+  while (read_source_line()) convert_line();
+  if (source_read_failed()) show_warning(kTextReadError, kTitleReadError);
+}
+
+}  // namespace
+
 void lower_line() {
   std::size_t i = 0;
   for (; ws.raw_line[i] != '\0'; ++i) {
@@ -81,13 +87,6 @@ void lower_line() {
   }
   ws.work_line[i] = '\0';
 }
-
-void convert_lines() {
-  while (read_source_line()) convert_line();
-  if (source_read_failed()) show_warning(kTextReadError, kTitleReadError);
-}
-
-}  // namespace
 
 void start_run() {
   compile_keyword_table();

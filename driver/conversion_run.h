@@ -12,6 +12,9 @@ int run_conversion(const char* input_path, const char* output_path);
 // Compiles the keyword table and sets the start values of every stage.
 void start_run();
 
+// Builds work_line: raw_line with the ASCII capitals lowered, byte by byte.
+void lower_line();
+
 // Takes raw_line through lower-casing, the long-line warning, normalisation,
 // matching and classification, then tests the statement limit.
 void convert_line();

@@ -51,10 +51,7 @@ void ConversionTest::feed(std::string_view source) {
 
 void ConversionTest::normalise(std::string_view line) {
   load_raw_line(line);
-  for (std::size_t i = 0; i <= line.size(); ++i) {
-    const char c = ws.raw_line[i];
-    ws.work_line[i] = c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
-  }
+  lower_line();
   normalise_line();
 }
 
