@@ -48,9 +48,6 @@ void load_piece(const std::string& piece) {
   ws.raw_line[piece.size()] = '\0';
 }
 
-  ws.work_line[i] = '\0';
-}
-
 void normalise_piece(const std::string& piece) {
   load_piece(piece);
   lower_line();
