@@ -8,6 +8,7 @@
 
 struct GeneratedSource {
   std::string path;
+  std::string text;
   std::size_t byte_count = 0;
   // The source as the source reader hands it to convert_line: pieces of at
   // most 151 bytes, each ending after its line feed (or at the source's end).

@@ -24,15 +24,17 @@
 #include <string>
 #include <vector>
 
-#include "bench/bench_platform.h"
 #include "bench/generated_source.h"
 #include "chart/chart_builder.h"
 #include "classify/classifier.h"
 #include "driver/chart_writer.h"
 #include "driver/composition.h"
 #include "driver/conversion_run.h"
+#include "driver/edition.h"
+#include "driver/platform.h"
 #include "classify/statement_records.h"
 #include "driver/workspace.h"
+#include "tests/support/memory_platform.h"
 #include "scan/matcher.h"
 #include "scan/normalise.h"
 
@@ -44,8 +46,8 @@ using benchmark::State;
 // ---- Feeding lines --------------------------------------------------------------
 
 void load_piece(const std::string& piece) {
-  std::memcpy(ws.raw_line, piece.data(), piece.size());
-  ws.raw_line[piece.size()] = '\0';
+  std::memcpy(ws.run.raw_line, piece.data(), piece.size());
+  ws.run.raw_line[piece.size()] = '\0';
 }
 
 void normalise_piece(const std::string& piece) {
@@ -84,14 +86,14 @@ void report_source_rates(State& state, const GeneratedSource& source) {
 // A run that shows a message (a warning about structure, say) is not the
 // ordinary case these figures describe; a plain generated source shows none.
 bool quiet_since(State& state, std::size_t message_count) {
-  if (shown_message_count() == message_count) return true;
+  if (shown_messages().size() == message_count) return true;
   state.SkipWithError("the generated source shows messages, so it is not the ordinary case");
   return false;
 }
 
 // Leaves the statement records of the whole source in the workspace.
 bool convert_quietly(State& state, const GeneratedSource& source) {
-  const std::size_t messages = shown_message_count();
+  const std::size_t messages = shown_messages().size();
   start_fresh_run();
   convert_source(source);
   return quiet_since(state, messages);
@@ -100,7 +102,7 @@ bool convert_quietly(State& state, const GeneratedSource& source) {
 // Leaves the chart rows of the whole source in the workspace.
 bool build_quietly(State& state, const GeneratedSource& source) {
   if (!convert_quietly(state, source)) return false;
-  const std::size_t messages = shown_message_count();
+  const std::size_t messages = shown_messages().size();
   build_chart();
   return quiet_since(state, messages);
 }
@@ -111,7 +113,7 @@ bool build_quietly(State& state, const GeneratedSource& source) {
 struct ScannedLine {
   std::string raw_line;
   std::string work_line;
-  char line_flag;
+  Marker line_flag;
   std::uint32_t first_nonblank;
   std::uint32_t last_nonblank;
   std::vector<MatchRecord> matches;
@@ -119,36 +121,36 @@ struct ScannedLine {
 };
 
 ScannedLine save_scanned_line(bool restarts_numbering) {
-  return ScannedLine{ws.raw_line,
-                     ws.work_line,
-                     ws.line_flag,
-                     ws.first_nonblank,
-                     ws.last_nonblank,
-                     std::vector<MatchRecord>(ws.match_list, ws.match_list + ws.match_count),
+  return ScannedLine{ws.run.raw_line,
+                     ws.run.work_line,
+                     ws.normalisation.line_flag,
+                     ws.normalisation.first_nonblank,
+                     ws.normalisation.last_nonblank,
+                     std::vector<MatchRecord>(ws.matching.match_list, ws.matching.match_list + ws.matching.match_count),
                      restarts_numbering};
 }
 
 void restore_scanned_line(const ScannedLine& line) {
-  std::memcpy(ws.raw_line, line.raw_line.c_str(), line.raw_line.size() + 1);
-  std::memcpy(ws.work_line, line.work_line.c_str(), line.work_line.size() + 1);
-  ws.line_flag = line.line_flag;
-  ws.first_nonblank = line.first_nonblank;
-  ws.last_nonblank = line.last_nonblank;
+  std::memcpy(ws.run.raw_line, line.raw_line.c_str(), line.raw_line.size() + 1);
+  std::memcpy(ws.run.work_line, line.work_line.c_str(), line.work_line.size() + 1);
+  ws.normalisation.line_flag = line.line_flag;
+  ws.normalisation.first_nonblank = line.first_nonblank;
+  ws.normalisation.last_nonblank = line.last_nonblank;
   // The classifier looks at match_list[0] even on a line without matches, so
   // the list is emptied as the matcher empties it before the line.
   reset_matches();
-  ws.match_count = static_cast<std::uint32_t>(line.matches.size());
-  std::memcpy(ws.match_list, line.matches.data(), line.matches.size() * sizeof(MatchRecord));
-  if (line.restarts_numbering) ws.unit_statement_number = 0;
+  ws.matching.match_count = static_cast<std::uint32_t>(line.matches.size());
+  std::memcpy(ws.matching.match_list, line.matches.data(), line.matches.size() * sizeof(MatchRecord));
+  if (line.restarts_numbering) ws.records.unit_statement_number = 0;
 }
 
 std::vector<ScannedLine> scan_source(const GeneratedSource& source) {
   std::vector<ScannedLine> lines;
   start_fresh_run();
   for (const std::string& piece : source.pieces) {
-    ws.unit_statement_number = 1;  // the classifier is not there to count
+    ws.records.unit_statement_number = 1;  // the classifier is not there to count
     scan_piece(piece);
-    lines.push_back(save_scanned_line(ws.unit_statement_number == 0));
+    lines.push_back(save_scanned_line(ws.records.unit_statement_number == 0));
   }
   return lines;
 }
@@ -167,7 +169,7 @@ bool same_record(const StatementRecord& a, const StatementRecord& b) {
 }
 
 std::vector<StatementRecord> statement_records() {
-  return std::vector<StatementRecord>(ws.statement_table, ws.statement_table + ws.stmt_count);
+  return std::vector<StatementRecord>(ws.records.statement_table, ws.records.statement_table + ws.records.stmt_count);
 }
 
 bool same_records(const std::vector<StatementRecord>& a, const std::vector<StatementRecord>& b) {
@@ -181,14 +183,11 @@ bool same_records(const std::vector<StatementRecord>& a, const std::vector<State
 // ---- Chart rows and composition ------------------------------------------------
 
 std::string compose_to_memory() {
-  char* data = nullptr;
-  std::size_t size = 0;
-  ws.output_file = open_memstream(&data, &size);
+  discard_charts(false);
+  ws.run.output_file = platform_open_file("chart.txt", "wb");
   compose_and_write_chart();
-  finish_chart_file();  // closing the stream sets data and size
-  std::string chart(data, size);
-  std::free(data);
-  return chart;
+  finish_chart_file();  // closing the stream makes the bytes final
+  return take_chart();
 }
 
 // ---- The cases --------------------------------------------------------------------
@@ -256,11 +255,11 @@ void ConvertLine(State& state) {
 void BuildChart(State& state) {
   const GeneratedSource& source = source_for(state);
   if (!build_quietly(state, source)) return;
-  const std::uint32_t rows = ws.chart_row_count;
+  const std::uint32_t rows = ws.building.chart_row_count;
   // The builder starts every build from an empty row; the row store needs
   // no clearing between builds.
   for (auto _ : state) build_chart();
-  if (ws.chart_row_count != rows) state.SkipWithError("a repeated build made a different number of rows");
+  if (ws.building.chart_row_count != rows) state.SkipWithError("a repeated build made a different number of rows");
   state.counters["chart_rows"] = rows;
   report_source_rates(state, source);
 }
@@ -275,7 +274,7 @@ void Compose(State& state) {
   }
   for (auto _ : state) {
     state.PauseTiming();
-    ws.output_file = std::fopen("/dev/null", "wb");
+    ws.run.output_file = std::fopen("/dev/null", "wb");
     state.ResumeTiming();
     compose_and_write_chart();
     finish_chart_file();
@@ -288,23 +287,27 @@ void Compose(State& state) {
 // grows with (the run state before the tables is a fixed size).
 double table_kib_in_use() {
   const double row_bytes = 7 * sizeof(std::uint32_t) + sizeof(char);  // the row store's per-row fields
-  const double bytes = ws.chart_row_count * row_bytes + ws.stored_cell_used * sizeof(StoredCell) +
-                       ws.stored_level_used + ws.stmt_count * sizeof(StatementRecord) + ws.statement_text_used;
+  const double bytes = ws.building.chart_row_count * row_bytes + ws.building.stored_cell_used * sizeof(StoredCell) +
+                       ws.building.stored_level_used + ws.records.stmt_count * sizeof(StatementRecord) +
+                       ws.records.statement_text_used;
   return bytes / 1024.0;
 }
 
 void WholeRun(State& state) {
   const GeneratedSource& source = source_for(state);
-  const std::size_t messages = shown_message_count();
+  const std::size_t messages = shown_messages().size();
+  set_source(source.text);
+  discard_charts(true);
   for (auto _ : state) {
     state.PauseTiming();
     clear_workspace_after_run();
     state.ResumeTiming();
     run_conversion(source.path.c_str(), "/dev/null");
   }
+  discard_charts(false);
   if (!quiet_since(state, messages)) return;
-  state.counters["chart_rows"] = ws.chart_row_count;
-  state.counters["records"] = ws.stmt_count;
+  state.counters["chart_rows"] = ws.building.chart_row_count;
+  state.counters["records"] = ws.records.stmt_count;
   state.counters["tables_KiB"] = table_kib_in_use();
   report_source_rates(state, source);
 }

@@ -8,72 +8,30 @@
 #include "chart/chart_builder.h"
 
 #include "chart/chart_model.h"
+#include "chart/glyphs.h"
 #include "chart/row_emitters.h"
 #include "driver/messages.h"
 #include "driver/workspace.h"
+#include "scan/keyword_rows.h"
 
 namespace {
 
-// Kind codes of the keyword rows the builder dispatches on.
-constexpr std::uint32_t kKindPlaceholder = 3;
-constexpr std::uint32_t kKindEndSubroutine = 8;
-constexpr std::uint32_t kKindEndFunction = 9;
-constexpr std::uint32_t kKindEndProgram = 12;
-constexpr std::uint32_t kKindEndType = 15;
-constexpr std::uint32_t kKindEndWhere = 21;
-constexpr std::uint32_t kKindEndIfWord = 32;
-constexpr std::uint32_t kKindEndIf = 33;
-constexpr std::uint32_t kKindEndSelect = 34;
-constexpr std::uint32_t kKindEndDo = 35;
-constexpr std::uint32_t kKindIf = 37;
-constexpr std::uint32_t kKindElseIfWord = 38;
-constexpr std::uint32_t kKindElseIf = 39;
-constexpr std::uint32_t kKindThen = 40;
-constexpr std::uint32_t kKindSelectCase = 41;
-constexpr std::uint32_t kKindCaseDefault = 42;
-constexpr std::uint32_t kKindElse = 43;
-constexpr std::uint32_t kKindCase = 44;
-constexpr std::uint32_t kKindElseWhere = 45;
-constexpr std::uint32_t kKindEnd = 47;
-constexpr std::uint32_t kKindCountedDoFirst = 51;
-constexpr std::uint32_t kKindCountedDoLast = 61;
-constexpr std::uint32_t kKindOpenDoFirst = 62;
-constexpr std::uint32_t kKindOpenDoLast = 72;
-constexpr std::uint32_t kKindWhile = 73;
-constexpr std::uint32_t kKindContinueFirst = 74;
-constexpr std::uint32_t kKindContinueLast = 83;
-constexpr std::uint32_t kKindFormatFirst = 84;
-constexpr std::uint32_t kKindFormatLast = 93;
-constexpr std::uint32_t kKindMeridolLabelFirst = 94;
-constexpr std::uint32_t kKindMeridolLabelLast = 113;
-constexpr std::uint32_t kKindTokenLast = 10000;
-constexpr std::uint32_t kKindLoopEnd = 20035;
-constexpr std::uint32_t kKindIfCloseFirst = 20037;
-constexpr std::uint32_t kKindIfCloseLast = 20039;
-constexpr std::uint32_t kKindSelectClose = 20041;
-constexpr std::uint32_t kKindCaseClose = 20044;
-constexpr std::uint32_t kKindWhereClose = 20046;
-constexpr std::uint32_t kKindWhileClose = 20073;
-
-// case_states entries.
-constexpr std::uint32_t kCaseBranchClosed = 1;
-constexpr std::uint32_t kCaseBodyStep = 2;
+// The builder's own part of the workspace, under a short name.
+BuildingPart& b = ws.building;
 
 void advance() { advance_row(); }
 
 void problem() { show_warning(kTextStructureProblem, kTitleAttention); }
 
-const StatementRecord& record_at(std::uint32_t index) { return ws.statement_table[index]; }
+const StatementRecord& record_at(std::uint32_t index) { return ws.records.statement_table[index]; }
 
-// Kind of the record `ahead` places after the current one; 0 past the last.
+// Kind of the record `ahead` places after the current one; plain text past the last.
 std::uint32_t kind_ahead(std::uint32_t ahead) {
-  const std::uint32_t index = ws.stmt_index + ahead;
-  return index < ws.stmt_count ? record_at(index).kind : 0;
+  const std::uint32_t index = b.stmt_index + ahead;
+  return index < ws.records.stmt_count ? record_at(index).kind : kKindPlainText;
 }
 
-bool in_range(std::uint32_t kind, std::uint32_t first, std::uint32_t last) { return kind >= first && kind <= last; }
-
-bool carries_text(const StatementRecord& record) { return record.has_text != 'N' && record.text_length != 0; }
+bool carries_text(const StatementRecord& record) { return record.has_text != kNo && record.text_length != 0; }
 
 // ---- Structure stacks ---------------------------------------------------------
 
@@ -82,7 +40,7 @@ void push_structure(std::uint32_t* stack, std::uint32_t& depth, std::uint32_t va
   stack[depth++] = value;
 }
 
-std::uint32_t& case_top() { return ws.case_states[ws.case_depth - 1]; }
+std::uint32_t& case_top() { return b.case_states[b.case_depth - 1]; }
 
 // Emits the top saved row of a stack into the current row.
 void pop_saved(const SavedRow* stack, std::uint32_t& depth) {
@@ -93,11 +51,11 @@ void pop_saved(const SavedRow* stack, std::uint32_t& depth) {
 // ---- Blocks -------------------------------------------------------------------
 
 void close_branch_block() {
-  if (ws.branch_depth == 0) {
+  if (b.branch_depth == 0) {
     problem();
     return;
   }
-  pop_saved(ws.branch_closers, ws.branch_depth);
+  pop_saved(b.branch_closers, b.branch_depth);
   retemplate_from_row();
   advance();
 }
@@ -115,30 +73,30 @@ void open_saved_branch_block() {
 // Ends the open CASE body: the first body's end opens the bracket, later ones
 // join it.
 void end_case_branch(std::uint32_t state) {
-  end_branch(state < 3);
+  end_branch(state < kCaseLaterBody);
   advance();
 }
 
 void case_body_look_ahead() {
-  std::uint32_t next = ws.stmt_index + 1;
-  while (next < ws.stmt_count && record_at(next).marker == 'C') ++next;
-  if (next >= ws.stmt_count) return;
+  std::uint32_t next = b.stmt_index + 1;
+  while (next < ws.records.stmt_count && record_at(next).marker == kMarkerComment) ++next;
+  if (next >= ws.records.stmt_count) return;
   const std::uint32_t kind = record_at(next).kind;
-  if (kind == kKindCaseDefault || kind == kKindCase) return;  // an empty branch
-  if (ws.case_depth == 0) {
+  if (kind == kRowCaseDefault || kind == kRowCase) return;  // an empty branch
+  if (b.case_depth == 0) {
     problem();
     return;
   }
-  open_branch_block(case_top() == 0);
+  open_branch_block(case_top() == kCaseNoBranch);
   advance();
   case_top() += kCaseBodyStep;
 }
 
 void program_unit_end(bool with_separator) {
-  if (ws.closing_depth == 0) {
+  if (b.closing_depth == 0) {
     problem();
   } else {
-    pop_saved(ws.closing_rows, ws.closing_depth);
+    pop_saved(b.closing_rows, b.closing_depth);
     retemplate_from_row();
     append_text_cell();
     advance();
@@ -149,46 +107,78 @@ void program_unit_end(bool with_separator) {
   }
 }
 
+void end_where() {
+  close_branch_block();
+  keyword_row_and_advance();
+}
+
+void if_statement() {
+  push_structure(b.if_branches, b.if_depth, 0);
+  keyword_row_and_advance();
+}
+
 void end_if() {
-  if (ws.if_depth == 0) {
+  if (b.if_depth == 0) {
     problem();
     keyword_row_and_advance();
     return;
   }
-  const std::uint32_t else_ifs = ws.if_branches[--ws.if_depth];
+  const std::uint32_t else_ifs = b.if_branches[--b.if_depth];
   for (std::uint32_t i = 0; i <= else_ifs; ++i) close_branch_block();
   keyword_row_and_advance();
 }
 
-void end_select() {
-  if (ws.case_depth == 0) {
-    problem();
-    keyword_row_and_advance();
-    return;
-  }
-  const std::uint32_t state = case_top();
-  if (state > 1) end_case_branch(state);
-  close_branch_block();
-  --ws.case_depth;
-  keyword_row_and_advance();
-}
-
 void else_if() {
-  if (ws.if_depth == 0) {
+  if (b.if_depth == 0) {
     problem();
     keyword_row_and_advance();
     return;
   }
-  ++ws.if_branches[ws.if_depth - 1];
+  ++b.if_branches[b.if_depth - 1];
   end_branch(true);
   advance();
   keyword_row_and_advance();
 }
 
-void case_default() {
-  if (ws.case_depth == 0) {
+void then_keyword() {
+  open_saved_branch_block();
+  keyword_row_and_advance();
+}
+
+// ELSE and ELSEWHERE.
+void else_branch() {
+  end_branch(true);
+  advance();
+  keyword_row_and_advance();
+}
+
+// After the condition of IF, ELSEIF or ELSE IF: a THEN opens the block itself.
+void if_condition_close() {
+  if (kind_ahead(1) != kRowThen) open_saved_branch_block();
+}
+
+void select_case() {
+  push_structure(b.case_states, b.case_depth, kCaseNoBranch);
+  keyword_row_and_advance();
+}
+
+void end_select() {
+  if (b.case_depth == 0) {
     problem();
-  } else if (case_top() > 1) {
+    keyword_row_and_advance();
+    return;
+  }
+  const std::uint32_t state = case_top();
+  if (state > kCaseBranchClosed) end_case_branch(state);
+  close_branch_block();
+  --b.case_depth;
+  keyword_row_and_advance();
+}
+
+void case_default() {
+  if (b.case_depth == 0) {
+    problem();
+  } else if (case_top() > kCaseBranchClosed) {
     end_case_branch(case_top());
     case_top() = kCaseBranchClosed;
   }
@@ -197,8 +187,8 @@ void case_default() {
 }
 
 void case_selector() {
-  const std::uint32_t state = ws.case_depth == 0 ? 0 : case_top();
-  if (state > 1) {
+  const std::uint32_t state = b.case_depth == 0 ? kCaseNoBranch : case_top();
+  if (state > kCaseBranchClosed) {
     end_case_branch(state);
     case_top() = kCaseBranchClosed;
   }
@@ -208,18 +198,18 @@ void case_selector() {
 // ---- Loops --------------------------------------------------------------------
 
 void pop_loop_test() {
-  if (ws.loop_test_depth == 0) {
+  if (b.loop_test_depth == 0) {
     problem();
     return;
   }
-  pop_saved(ws.loop_test_rows, ws.loop_test_depth);
+  pop_saved(b.loop_test_rows, b.loop_test_depth);
   after_test_retemplate();
   advance();
 }
 
 void open_do(std::uint32_t kind) {
-  const bool counted = in_range(kind, kKindCountedDoFirst, kKindCountedDoLast);
-  push_structure(ws.loop_kinds, ws.loop_kind_depth, kind);
+  const bool counted = kCountedDoRows.contains(kind);
+  push_structure(b.loop_kinds, b.loop_kind_depth, kind);
   open_head(HeadForm::kLoop);
   advance();
   save_loop_rows();
@@ -229,10 +219,10 @@ void open_do(std::uint32_t kind) {
     keyword_row();
   }
   advance();
-  if (ws.loop_entry_depth == 0) {
+  if (b.loop_entry_depth == 0) {
     problem();
   } else {
-    pop_saved(ws.loop_entry_rows, ws.loop_entry_depth);
+    pop_saved(b.loop_entry_rows, b.loop_entry_depth);
     after_entry_retemplate();
     advance();
   }
@@ -250,59 +240,61 @@ void pop_loop_row(SavedRow* stack, std::uint32_t& depth) {
 }
 
 void close_do(bool end_do_statement) {
-  if (ws.loop_kind_depth == 0) {
+  if (b.loop_kind_depth == 0) {
     problem();
     if (end_do_statement) keyword_row_and_advance();
     return;
   }
-  const std::uint32_t kind = ws.loop_kinds[--ws.loop_kind_depth];
-  if (in_range(kind, kKindOpenDoFirst, kKindOpenDoLast)) pop_loop_test();
-  pop_loop_row(ws.loop_return_rows, ws.loop_return_depth);
-  pop_loop_row(ws.loop_exit_rows, ws.loop_exit_depth);
-  if (ws.closing_depth == 0) {
+  const std::uint32_t kind = b.loop_kinds[--b.loop_kind_depth];
+  if (kOpenDoRows.contains(kind)) pop_loop_test();
+  pop_loop_row(b.loop_return_rows, b.loop_return_depth);
+  pop_loop_row(b.loop_exit_rows, b.loop_exit_depth);
+  if (b.closing_depth == 0) {
     problem();
     if (end_do_statement) keyword_row_and_advance();
     return;
   }
-  pop_saved(ws.closing_rows, ws.closing_depth);
+  pop_saved(b.closing_rows, b.closing_depth);
   retemplate_from_row();
   advance();
   if (end_do_statement) keyword_row_and_advance();
 }
 
+// A WHILE right after an uncounted DO makes it a DO WHILE, whose test row
+// comes after the condition.
 void while_keyword() {
-  if (ws.stmt_index > 0 && in_range(record_at(ws.stmt_index - 1).kind, kKindOpenDoFirst, kKindOpenDoLast) &&
-      ws.loop_kind_depth > 0) {
-    ws.loop_kinds[ws.loop_kind_depth - 1] = kKindWhile;
+  if (b.stmt_index > 0 && kOpenDoRows.contains(record_at(b.stmt_index - 1).kind) && b.loop_kind_depth > 0) {
+    b.loop_kinds[b.loop_kind_depth - 1] = kRowWhile;
   }
   keyword_row_and_advance();
 }
 
 // ---- Statements without a leading keyword -------------------------------------
 
+HeadForm unit_form(std::uint32_t word) {
+  if (kSubroutineFormRows.contains(word)) return HeadForm::kSubroutine;
+  if (kProgramFormRows.contains(word)) return HeadForm::kProgram;
+  return HeadForm::kInterface;
+}
+
 // A text record is told apart by the records after it: a program-unit word
 // (possibly after "(" ")") makes it a unit head, an "=" an assignment.
 void plain_statement() {
-  const std::uint32_t s = ws.semicolon_row;
-  const std::uint32_t a = ws.ampersand_row;
-  if (ws.stmt_index + 1 >= ws.stmt_count) return;
+  if (b.stmt_index + 1 >= ws.records.stmt_count) return;
   const std::uint32_t next = kind_ahead(1);
-  if (next == a) {
+  if (next == kRowAmpersand) {
     plain_row();
     advance();
     return;
   }
-  const std::uint32_t ahead = next == s + 2 && kind_ahead(2) == s + 3 ? 3 : 1;
+  const std::uint32_t ahead = next == kRowOpenParen && kind_ahead(2) == kRowCloseParen ? 3 : 1;
   const std::uint32_t word = kind_ahead(ahead);
-  if (word > s + 3 && word < a - 6) {
-    const HeadForm form = word < s + 6 ? HeadForm::kSubroutine
-                          : word <= s + 7 ? HeadForm::kProgram
-                                          : HeadForm::kInterface;
-    open_head(form);
+  if (kUnitWordRows.contains(word)) {
+    open_head(unit_form(word));
     append_text_cell();
     advance();
-  } else if (word == a - 1) {
-    assignment_row(word - 30);
+  } else if (word == kRowEquals) {
+    assignment_row(caption_of_kind(word));
     advance();
   } else {
     plain_row();
@@ -312,78 +304,104 @@ void plain_statement() {
 
 // ---- Dispatch -----------------------------------------------------------------
 
-void dispatch_keyword(std::uint32_t kind) {
+void label_row_and_advance() {
+  label_row();
+  advance();
+}
+
+void format_row_and_advance() {
+  format_row();
+  advance();
+}
+
+void bare_row_and_advance() {
+  bare_row();
+  advance();
+}
+
+void plain_row_and_advance() {
+  plain_row();
+  advance();
+}
+
+// The rows that draw a plain keyword row and open or close nothing.
+bool is_simple_keyword(std::uint32_t kind) {
   switch (kind) {
-    case 0:
+    case kRowStop:
+    case kRowExit:
+    case kRowInquire:
+    case kRowEndfile:
+    case kRowRewind:
+    case kRowBackspace:
+    case kRowOpen:
+    case kRowRead:
+    case kRowPrint:
+    case kRowWrite:
+    case kRowClose:
+    case kRowExitDo:
+    case kRowWhere:
+    case kRowGoTo:
+    case kRowReturn:
+    case kRowCall:
+      return true;
+    default:
+      return false;
+  }
+}
+
+void dispatch_keyword(std::uint32_t kind) {
+  if (is_simple_keyword(kind)) return keyword_row_and_advance();
+  switch (kind) {
+    case kKindPlainText:
       return plain_statement();
-    case 1:
-    case 2:
+    case kRowComment:
+    case kRowRemark:
       return;
-    case kKindPlaceholder:
-      bare_row();
-      return advance();
-    case kKindEndSubroutine:
-    case kKindEndFunction:
-    case kKindEnd:
+    case kRowPlaceholder:
+      return bare_row_and_advance();
+    case kRowEndSubroutine:
+    case kRowEndFunction:
+    case kRowEnd:
       return program_unit_end(true);
-    case kKindEndProgram:
-    case kKindEndProgram + 1:
-    case kKindEndProgram + 2:
-    case kKindEndType:
+    case kRowEndProgram:
+    case kRowEndModule:
+    case kRowEndInterface:
+    case kRowEndType:
       return program_unit_end(false);
-    case 19:
-    case 20:
-    case 22:
-    case 23:
-    case 24:
-    case 25:
-    case 26:
-    case 27:
-    case 28:
-    case 29:
-    case 30:
-    case 36:
-    case 46:
-    case 48:
-    case 49:
-    case 50:
-      return keyword_row_and_advance();
-    case kKindEndWhere:
-      close_branch_block();
-      return keyword_row_and_advance();
-    case kKindEndIfWord:
-    case kKindEndIf:
+    case kRowEndWhere:
+      return end_where();
+    case kRowEndifWord:
+    case kRowEndIf:
       return end_if();
-    case kKindEndSelect:
+    case kRowEndSelect:
       return end_select();
-    case kKindEndDo:
+    case kRowEndDo:
       return close_do(true);
-    case kKindIf:
-      push_structure(ws.if_branches, ws.if_depth, 0);
-      return keyword_row_and_advance();
-    case kKindElseIfWord:
-    case kKindElseIf:
+    case kRowIf:
+      return if_statement();
+    case kRowElseifWord:
+    case kRowElseIf:
       return else_if();
-    case kKindThen:
-      open_saved_branch_block();
-      return keyword_row_and_advance();
-    case kKindSelectCase:
-      push_structure(ws.case_states, ws.case_depth, 0);
-      return keyword_row_and_advance();
-    case kKindCaseDefault:
+    case kRowThen:
+      return then_keyword();
+    case kRowSelectCase:
+      return select_case();
+    case kRowCaseDefault:
       return case_default();
-    case kKindElse:
-    case kKindElseWhere:
-      end_branch(true);
-      advance();
-      return keyword_row_and_advance();
-    case kKindCase:
+    case kRowElse:
+    case kRowElsewhere:
+      return else_branch();
+    case kRowCase:
       return case_selector();
-    case kKindWhile:
+    case kRowWhile:
       return while_keyword();
     case kKindLoopEnd:
       return close_do(false);
-    case kKindSelectClose:
+    case kKindIfClose:
+    case kKindElseifWordClose:
+    case kKindElseIfClose:
+      return if_condition_close();
+    case kKindSelectCaseClose:
       return;
     case kKindCaseClose:
       return case_body_look_ahead();
@@ -394,90 +412,72 @@ void dispatch_keyword(std::uint32_t kind) {
     default:
       break;
   }
-  if (in_range(kind, kKindCountedDoFirst, kKindOpenDoLast)) return open_do(kind);
-  if (in_range(kind, kKindContinueFirst, kKindContinueLast) ||
-      (kMeridolEdition && in_range(kind, kKindMeridolLabelFirst, kKindMeridolLabelLast))) {
-    label_row();
-    return advance();
-  }
-  if (in_range(kind, kKindFormatFirst, kKindFormatLast)) {
-    format_row();
-    return advance();
-  }
-  if (in_range(kind, kKindIfCloseFirst, kKindIfCloseLast)) {
-    if (kind_ahead(1) != kKindThen) open_saved_branch_block();
-    return;
-  }
-  plain_row();
-  advance();
+  if (kDoRows.contains(kind)) return open_do(kind);
+  if (kLabelledContinueRows.contains(kind) || kMeridolLabelRows.contains(kind)) return label_row_and_advance();
+  if (kLabelledFormatRows.contains(kind)) return format_row_and_advance();
+  plain_row_and_advance();
 }
 
 void build_record() {
-  const StatementRecord& record = record_at(ws.stmt_index);
-  if (record.marker == 'C') {
-    if (carries_text(record)) {
-      bare_row();
-      advance();
-    }
+  const StatementRecord& record = record_at(b.stmt_index);
+  if (record.marker == kMarkerComment) {
+    if (carries_text(record)) bare_row_and_advance();
     return;
   }
   // The ";" record and the token records of "(", ")", the unit words, the
   // operators, "=" and "&".
-  if (record.kind >= ws.semicolon_row && record.kind <= kKindTokenLast) {
-    if (carries_text(record)) {
-      plain_row();
-      advance();
-    }
+  if (record.kind >= kRowSemicolon && record.kind <= kLastTokenKind) {
+    if (carries_text(record)) plain_row_and_advance();
     return;
   }
   dispatch_keyword(record.kind);
 }
 
 bool structure_limit_reached() {
-  return ws.case_depth >= kStructureStackCapacity || ws.if_depth >= kStructureStackCapacity ||
-         ws.loop_kind_depth >= kStructureStackCapacity;
+  return b.case_depth >= kStructureStackCapacity || b.if_depth >= kStructureStackCapacity ||
+         b.loop_kind_depth >= kStructureStackCapacity;
 }
 
 bool nesting_limit_reached() {
-  return ws.branch_depth >= kBranchStackCapacity || ws.closing_depth >= kClosingStackCapacity;
+  return b.branch_depth >= kBranchStackCapacity || b.closing_depth >= kClosingStackCapacity;
 }
 
 bool last_row_too_wide() {
-  if (ws.chart_row_count == 0) return false;
-  const std::uint32_t last = ws.chart_row_count - 1;
-  return ws.row_cell_counts[last] >= kCellsPerRow || ws.connector_depths[last] >= kConnectorLevels;
+  if (b.chart_row_count == 0) return false;
+  const std::uint32_t last = b.chart_row_count - 1;
+  return b.row_cell_counts[last] >= kCellsPerRow || b.connector_depths[last] >= kConnectorLevels;
 }
 
 // Tests the limits before a record; false when the walk must stop.
 bool within_limits() {
   if (structure_limit_reached()) return false;
-  if (ws.chart_row_count >= kChartRowCapacity) show_fatal(kTextTooLarge, kTitleExcuse);
+  if (b.chart_row_count >= kChartRowCapacity) show_fatal(kTextTooLarge, kTitleExcuse);
   return !nesting_limit_reached() && !last_row_too_wide();
 }
 
 void reset_builder() {
-  ws.chart_row_count = 0;
-  ws.stored_cell_used = ws.stored_level_used = 0;
-  ws.stmt_index = 0;
-  ws.closing_depth = ws.branch_depth = 0;
-  ws.loop_entry_depth = ws.loop_return_depth = ws.loop_test_depth = ws.loop_exit_depth = 0;
-  ws.loop_kind_depth = ws.if_depth = ws.case_depth = 0;
-  ws.template_row.cell_count = 1;
-  ws.template_row.cells[0] = ChartCell{};
-  ws.template_connectors.connector_depth = 0;
-  ws.building_row = ChartRow{};
-  ws.building_connectors = ConnectorRecord{};
+  b.chart_row_count = 0;
+  b.stored_cell_used = b.stored_level_used = 0;
+  b.stmt_index = 0;
+  b.closing_depth = b.branch_depth = 0;
+  b.loop_entry_depth = b.loop_return_depth = b.loop_test_depth = b.loop_exit_depth = 0;
+  b.loop_kind_depth = b.if_depth = b.case_depth = 0;
+  b.template_row.cell_count = 1;
+  b.template_row.cells[0] = ChartCell{};
+  b.template_connectors.connector_depth = 0;
+  b.building_row = ChartRow{};
+  b.building_connectors = ConnectorRecord{};
 }
 
 }  // namespace
 
 void build_chart() {
   reset_builder();
-  for (; ws.stmt_index < ws.stmt_count; ++ws.stmt_index) {
+  for (; b.stmt_index < ws.records.stmt_count; ++b.stmt_index) {
     if (!within_limits()) break;
     build_record();
   }
-  if (ws.chart_row_count >= kChartRowCapacity || structure_limit_reached() || nesting_limit_reached() ||
+  if (b.chart_row_count >= kChartRowCapacity || structure_limit_reached() || nesting_limit_reached() ||
       last_row_too_wide()) {
     show_fatal(kTextTooLarge, kTitleExcuse);
   }

@@ -1,14 +1,16 @@
 // The chart model's row moves.
 #include "chart/chart_model.h"
 
+#include "classify/statement_records.h"
 #include "driver/messages.h"
+#include "driver/workspace.h"
 
-ChartCell glyph_cell(char kind, std::uint32_t value) {
+ChartCell glyph_cell(CellKind kind, std::uint32_t value) {
   const std::uint32_t width = kind == kCellGlyph2 ? 2 : kind == kCellGlyph4 ? 4 : 6;
   return ChartCell{kind, value, 0, width};
 }
 
-ChartCell connector_level(std::uint32_t connector_kind) { return glyph_cell(kCellGlyph2, connector_kind); }
+ChartCell connector_level(ConnectorKind connector_kind) { return glyph_cell(kCellGlyph2, connector_kind); }
 
 // A row can be built one or two cells past the limit the builder tests
 // before each statement; beyond the storage a cell is dropped, and the run
@@ -18,50 +20,50 @@ void append_cell(ChartRow& row, const ChartCell& cell) {
 }
 
 ChartRow& current_row() {
-  if (ws.chart_row_count >= kChartRowCapacity) show_fatal(kTextTooLarge, kTitleExcuse);
-  return ws.building_row;
+  if (ws.building.chart_row_count >= kChartRowCapacity) show_fatal(kTextTooLarge, kTitleExcuse);
+  return ws.building.building_row;
 }
 
 ConnectorRecord& current_connectors() {
-  if (ws.chart_row_count >= kChartRowCapacity) show_fatal(kTextTooLarge, kTitleExcuse);
-  return ws.building_connectors;
+  if (ws.building.chart_row_count >= kChartRowCapacity) show_fatal(kTextTooLarge, kTitleExcuse);
+  return ws.building.building_connectors;
 }
 
 // Every move writes cells below the row's count and levels below its depth,
 // so clearing those leaves the next row empty.
 void advance_row() {
-  const std::uint32_t r = ws.chart_row_count;
+  const std::uint32_t r = ws.building.chart_row_count;
   ChartRow& row = current_row();
   ConnectorRecord& connectors = current_connectors();
   const std::uint32_t cells = row.cell_count < kCellStorage ? row.cell_count : kCellStorage;
   const std::uint32_t levels = connectors.connector_depth < kLevelStorage ? connectors.connector_depth : kLevelStorage;
-  ws.row_cell_counts[r] = row.cell_count;
-  ws.row_markers[r] = row.row_marker;
-  ws.connector_depths[r] = connectors.connector_depth;
-  ws.row_cell_starts[r] = ws.stored_cell_used;
-  ws.row_level_starts[r] = ws.stored_level_used;
+  ws.building.row_cell_counts[r] = row.cell_count;
+  ws.building.row_markers[r] = row.row_marker;
+  ws.building.connector_depths[r] = connectors.connector_depth;
+  ws.building.row_cell_starts[r] = ws.building.stored_cell_used;
+  ws.building.row_level_starts[r] = ws.building.stored_level_used;
   for (std::uint32_t i = 0; i < cells; ++i) {
     const ChartCell& cell = row.cells[i];
-    ws.stored_cells[ws.stored_cell_used++] =
+    ws.building.stored_cells[ws.building.stored_cell_used++] =
         StoredCell{cell.cell_kind, static_cast<std::uint16_t>(cell.cell_width), cell.cell_value};
     row.cells[i] = ChartCell{};
   }
   for (std::uint32_t i = 0; i < levels; ++i) {
-    ws.stored_levels[ws.stored_level_used++] = static_cast<std::uint8_t>(connectors.levels[i].cell_value);
+    ws.building.stored_levels[ws.building.stored_level_used++] = static_cast<std::uint8_t>(connectors.levels[i].cell_value);
     connectors.levels[i] = ChartCell{};
   }
   row.cell_count = 0;
-  row.row_marker = 0;
+  row.row_marker = kMarkerUnset;
   connectors.connector_depth = 0;
-  ++ws.chart_row_count;
+  ++ws.building.chart_row_count;
 }
 
 const StoredCell& stored_cell(std::uint32_t row, std::uint32_t cell) {
-  return ws.stored_cells[ws.row_cell_starts[row] + cell];
+  return ws.building.stored_cells[ws.building.row_cell_starts[row] + cell];
 }
 
 std::uint32_t stored_connector_kind(std::uint32_t row, std::uint32_t level) {
-  return ws.stored_levels[ws.row_level_starts[row] + level - 1];
+  return ws.building.stored_levels[ws.building.row_level_starts[row] + level - 1];
 }
 
 void copy_cells(ChartRow& to, const ChartRow& from, std::uint32_t count) {
@@ -77,15 +79,15 @@ void copy_connectors(ConnectorRecord& to, const ConnectorRecord& from) {
 
 void copy_template() {
   ChartRow& row = current_row();
-  row.cell_count = ws.template_row.cell_count;
-  copy_cells(row, ws.template_row, row.cell_count);
-  copy_connectors(current_connectors(), ws.template_connectors);
+  row.cell_count = ws.building.template_row.cell_count;
+  copy_cells(row, ws.building.template_row, row.cell_count);
+  copy_connectors(current_connectors(), ws.building.template_connectors);
 }
 
 void append_text_cell() {
-  const StatementRecord& record = ws.statement_table[ws.stmt_index];
+  const StatementRecord& record = ws.records.statement_table[ws.building.stmt_index];
   ChartRow& row = current_row();
-  append_cell(row, ChartCell{kCellText, ws.stmt_index, record.operand_offset, record.text_length});
+  append_cell(row, ChartCell{kCellText, ws.building.stmt_index, record.operand_offset, record.text_length});
   row.row_marker = record.marker;
 }
 

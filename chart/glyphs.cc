@@ -1,153 +1,80 @@
-// Glyph tables of the chart: every drawing glyph and caption, in Shift-JIS.
-//
-// Each entry is shown in its comment; the bytes are what the chart file gets.
-// Only the first 2, 4 or 6 bytes of an entry are ever drawn.
+// The glyph tables, laid out from their lists in chart/glyphs.h.
 #include "chart/glyphs.h"
 
-const char cell2[kCell2Count][3] = {
-    "  ",          //  0 "  "
-    "\x84\xA0",    //  1 "│"
-    "\x84\xA2",    //  2 "┐"
-    "\x84\xA7",    //  3 "┤"
-    "\x84\xA3",    //  4 "┘"
-    "\x84\x9F",    //  5 "─"
-    "\x81\xA9",    //  6 "←"
-    "\x81\xA5",    //  7 "▼"
-    "\x81\xA3",    //  8 "▲"
-    "\x81\xA4",    //  9 "▽"
-    "\x81\xA2",    // 10 "△"
-    "  ",          // 11 "  "
-    "  ",          // 12 "  "
-    "\x84\xA4",    // 13 "└"
-    "\x84\xA1",    // 14 "┌"
-    "\x81\x9C",    // 15 "●"
-    "\x81\xA6",    // 16 "※"
+#include <array>
+
+#define KMT_GLYPH_BYTES(Name, bytes, shown) bytes,
+#define KMT_GLYPH_SHOWN(Name, bytes, shown) shown,
+
+const char cell2[kCell2Count][3] = {KMT_CELL2_GLYPHS(KMT_GLYPH_BYTES)};
+const char* const cell2_shown[kCell2Count] = {KMT_CELL2_GLYPHS(KMT_GLYPH_SHOWN)};
+const char cell4[kCell4Count][5] = {KMT_CELL4_PIECES(KMT_GLYPH_BYTES)};
+const char* const cell4_shown[kCell4Count] = {KMT_CELL4_PIECES(KMT_GLYPH_SHOWN)};
+
+namespace {
+
+template <typename Entry>
+using SymbolTable = std::array<Entry, kKindSymbolCount>;
+
+constexpr SymbolTable<std::array<char, 7>> lay_out_symbols() {
+  SymbolTable<std::array<char, 7>> table{};
+  std::uint32_t next = 0;
+  for (const KindSymbolEntry& entry : kKindSymbolEntries) {
+    if (!belongs_to(entry.editions, kEdition)) continue;
+    for (int i = 0; i < 6; ++i) table[next][i] = entry.bytes[i];
+    ++next;
+  }
+  return table;
+}
+
+constexpr SymbolTable<const char*> lay_out_shown() {
+  SymbolTable<const char*> table{};
+  std::uint32_t next = 0;
+  for (const KindSymbolEntry& entry : kKindSymbolEntries) {
+    if (belongs_to(entry.editions, kEdition)) table[next++] = entry.shown;
+  }
+  return table;
+}
+
+
+// Each keyword row's caption, by kind code (index 0 is plain text).
+struct CaptionOfRow {
+  RowId row;
+  std::uint32_t caption;
 };
 
-const char cell4[kCell4Count][5] = {
-    "    ",                // 0 "    "
-    "\x81\xAA  ",          // 1 "↑  "
-    "\x84\xA1\x84\x9F",    // 2 "┌─"
-    "\x84\xA4\x84\x9F",    // 3 "└─"
-    "\x84\xA1\x81\xA9",    // 4 "┌←"
-    "\x84\xA4\x81\xA9",    // 5 "└←"
-    "\x81\xA5\x81\xA5",    // 6 "▼▼"
-    "\x81\xA3\x81\xA3",    // 7 "▲▲"
-    "\x81\xA4\x81\xA4",    // 8 "▽▽"
-    "\x81\xA2\x81\xA2",    // 9 "△△"
-};
+#define KMT_ROW_CAPTION(Name, pattern, caption, editions) {RowId::Name, kCaption##caption},
+constexpr CaptionOfRow kRowCaptions[] = {KMT_KEYWORD_ROWS(KMT_ROW_CAPTION)};
+#undef KMT_ROW_CAPTION
 
-const char kind_symbol[kKindSymbolCount][7] = {
-    "      ",                      //   0 "      "
-    "\x84\xA0    ",                //   1 "│    "
-    "\x81\xA5    ",                //   2 "▼    "
-    "\x81\x9F\x84\x9F\x84\x9F",    //   3 "◆──"
-    "\x84\xA2    ",                //   4 "┐    "
-    "\x84\xA7    ",                //   5 "┤    "
-    "\x84\xA3    ",                //   6 "┘    "
-    "\x84\xA4\x84\x9F\x84\x9F",    //   7 "└──"
-    "\x84\xA5\x81\xA9\x81\xA9",    //   8 "├←←"
-    "\x81\xA9\x81\xA9\x81\xA9",    //   9 "←←←"
-    "\x84\xA1\x81\xA9\x81\xA9",    //  10 "┌←←"
-    "\x81\xA3    ",                //  11 "▲    "
-    "\x81\xA2\x94\xB2\x8Fo",       //  12 "△抜出"
-    "\x81\xA0\x93\xC7\x8D\x9E",    //  13 "□読込"
-    "\x81\xA3\x92\xE2\x8E~",       //  14 "▲停止"
-    "\x81\xA2\x94\xB2\x8Fo",       //  15 "△抜出"
-    "\x84\xA0\x94\xBB\x8FI",       //  16 "│判終"
-    "\x81\xA0\x96\xE2\x8D\x87",    //  17 "□問合"
-    "\x81\xA1\x8FI\x8F\x91",       //  18 "■終書"
-    "\x81\xA0\x8A\xAA\x96\xDF",    //  19 "□巻戻"
-    "\x81\xA0\x91O\x96\xDF",       //  20 "□前戻"
-    "\x81\xA0\x8AJ\x82\xAD",       //  21 "□開く"
-    "\x81\xA0\x93\xC7\x8D\x9E",    //  22 "□読込"
-    "\x81\xA1\x8F\x91\x8D\x9E",    //  23 "■書込"
-    "\x81\xA1\x8F\x91\x8D\x9E",    //  24 "■書込"
-    "\x81\xA1\x95\xC2\x82\xB6",    //  25 "■閉じ"
-    "      ",                      //  26 "      "
-    "\x84\xA0\x94\xBB\x8FI",       //  27 "│判終"
-    "\x84\xA0\x94\xBB\x8FI",       //  28 "│判終"
-    "\x84\xA0\x91I\x8FI",          //  29 "│選終"
-    "\x84\xA0\x8CJ\x8FI",          //  30 "│繰終"
-    "      ",                      //  31 "      "
-    "\x81\x9E\x94\xBB\x92\xE8",    //  32 "◇判定"
-    "\x81\x9E\x94\xBB\x92\xE8",    //  33 "◇判定"
-    "\x81\x9E\x94\xBB\x92\xE8",    //  34 "◇判定"
-    "\x84\xA0\x90\xAC\x97\xA7",    //  35 "│成立"
-    "\x81\x9D\x91I\x91\xF0",       //  36 "◎選択"
-    "\x81\x9E\x91\xB4\x91\xBC",    //  37 "◇其他"
-    "\x84\xA0\x95s\x90\xAC",       //  38 "│不成"
-    "\x81\x9E\x8F\xEA\x8D\x87",    //  39 "◇場合"
-    "\x84\xA0\x95s\x90\xAC",       //  40 "│不成"
-    "\x81\x9E\x94\xBB\x92\xE8",    //  41 "◇判定"
-    "      ",                      //  42 "      "
-    "\x81\xA2\x95\xAA\x8A\xF2",    //  43 "△分岐"
-    "\x81\xA2\x95\x9C\x8B\x41",    //  44 "△復帰"
-    "\x81\x9D\x8C\xC4\x8Fo",       //  45 "◎呼出"
-    "\x81\x9D\x8CJ\x95\xD4",       //  46 "◎繰返"
-    "\x81\x9D\x8CJ\x95\xD4",       //  47 "◎繰返"
-    "\x81\x9D\x8CJ\x95\xD4",       //  48 "◎繰返"
-    "\x81\x9D\x8CJ\x95\xD4",       //  49 "◎繰返"
-    "\x81\x9D\x8CJ\x95\xD4",       //  50 "◎繰返"
-    "\x81\x9D\x8CJ\x95\xD4",       //  51 "◎繰返"
-    "\x81\x9D\x8CJ\x95\xD4",       //  52 "◎繰返"
-    "\x81\x9D\x8CJ\x95\xD4",       //  53 "◎繰返"
-    "\x81\x9D\x8CJ\x95\xD4",       //  54 "◎繰返"
-    "\x81\x9D\x8CJ\x95\xD4",       //  55 "◎繰返"
-    "\x81\x9D\x8CJ\x95\xD4",       //  56 "◎繰返"
-    "\x81\x9D\x8CJ\x95\xD4",       //  57 "◎繰返"
-    "\x81\x9D\x8CJ\x95\xD4",       //  58 "◎繰返"
-    "\x81\x9D\x8CJ\x95\xD4",       //  59 "◎繰返"
-    "\x81\x9D\x8CJ\x95\xD4",       //  60 "◎繰返"
-    "\x81\x9D\x8CJ\x95\xD4",       //  61 "◎繰返"
-    "\x81\x9D\x8CJ\x95\xD4",       //  62 "◎繰返"
-    "\x81\x9D\x8CJ\x95\xD4",       //  63 "◎繰返"
-    "\x81\x9D\x8CJ\x95\xD4",       //  64 "◎繰返"
-    "\x81\x9D\x8CJ\x95\xD4",       //  65 "◎繰返"
-    "\x81\x9D\x8CJ\x95\xD4",       //  66 "◎繰返"
-    "\x81\x9D\x8CJ\x95\xD4",       //  67 "◎繰返"
-    "\x81\x9E\x94\xCD\x88\xCD",    //  68 "◇範囲"
-    "      ",                      //  69 "      "
-    "      ",                      //  70 "      "
-    "      ",                      //  71 "      "
-    "      ",                      //  72 "      "
-    "      ",                      //  73 "      "
-    "      ",                      //  74 "      "
-    "      ",                      //  75 "      "
-    "      ",                      //  76 "      "
-    "      ",                      //  77 "      "
-    "      ",                      //  78 "      "
-    "      ",                      //  79 "      "
-    "      ",                      //  80 "      "
-    "      ",                      //  81 "      "
-    "      ",                      //  82 "      "
-    "      ",                      //  83 "      "
-    "      ",                      //  84 "      "
-    "      ",                      //  85 "      "
-    "      ",                      //  86 "      "
-    "      ",                      //  87 "      "
-    "      ",                      //  88 "      "
-    "      ",                      //  89 "      "
-    "      ",                      //  90 "      "
-    "      ",                      //  91 "      "
-    "      ",                      //  92 "      "
-#if KMT_EDITION_MERIDOL
-    "      ",                      //  93 "      "
-    "      ",                      //  94 "      "
-    "      ",                      //  95 "      "
-    "      ",                      //  96 "      "
-    "      ",                      //  97 "      "
-    "      ",                      //  98 "      "
-    "      ",                      //  99 "      "
-    "      ",                      // 100 "      "
-    "      ",                      // 101 "      "
-    "      ",                      // 102 "      "
-    "\x81\x9B\x91\xE3\x93\xFC",    // 103 "○代入"
-    "      ",                      // 104 "      "
-#else
-    "\x81\x9B\x91\xE3\x93\xFC",    //  93 "○代入"
-    "      ",                      //  94 "      "
-    "      ",                      //  95 "      "
-    "      ",                      //  96 "      "
-#endif
-};
+constexpr std::array<std::uint32_t, kKeywordRowCount + 1> lay_out_captions() {
+  std::array<std::uint32_t, kKeywordRowCount + 1> table{};
+  table[0] = kCaptionNone;
+  for (const CaptionOfRow& entry : kRowCaptions) {
+    const std::uint32_t kind = row_number(entry.row);
+    if (kind != kNoSuchRow) table[kind] = entry.caption;
+  }
+  return table;
+}
+
+constexpr std::array<std::uint32_t, kKeywordRowCount + 1> kCaptions = lay_out_captions();
+
+// A keyword statement of kind k draws kind_symbol row k when k is at most
+// 18 and row k - 5 above; the assignment draws row k - 30.
+constexpr bool captions_stand_where_the_rows_say() {
+  for (std::uint32_t kind = 1; kind <= kKeywordRowCount; ++kind) {
+    const std::uint32_t caption = kCaptions[kind];
+    if (caption == kCaptionNone) continue;
+    const std::uint32_t expected = kind == kRowEquals ? kind - 30 : kind <= 18 ? kind : kind - 5;
+    if (caption != expected) return false;
+  }
+  return true;
+}
+static_assert(captions_stand_where_the_rows_say());
+
+}  // namespace
+
+constexpr std::array<std::array<char, 7>, kKindSymbolCount> kind_symbol = lay_out_symbols();
+constexpr std::array<const char*, kKindSymbolCount> kind_symbol_shown = lay_out_shown();
+
+std::uint32_t caption_of_kind(std::uint32_t kind) { return kind <= kKeywordRowCount ? kCaptions[kind] : kCaptionNone; }

@@ -24,41 +24,12 @@
 
 namespace {
 
-// Kind-symbol rows of the drawing pieces.
-constexpr std::uint32_t kPieceBlank = 0;     // six spaces
-constexpr std::uint32_t kPieceLine = 1;      // "│    "
-constexpr std::uint32_t kPieceDecide = 3;    // "◆──"
-constexpr std::uint32_t kPieceTop = 4;       // "┐    "
-constexpr std::uint32_t kPieceBranch = 5;    // "┤    "
-constexpr std::uint32_t kPieceBottom = 6;    // "┘    "
-constexpr std::uint32_t kPieceLeave = 7;     // "└──"
-constexpr std::uint32_t kPieceJoin = 8;      // "├←←"
-constexpr std::uint32_t kPieceArrive = 9;    // "←←←"
-constexpr std::uint32_t kPieceLoopExit = 10; // "┌←←"
-
-// Cell2 glyphs and cell4 pieces.
-constexpr std::uint32_t kGlyphSpacer = 0;      // two spaces
-constexpr std::uint32_t kGlyphUnitOpen = 7;    // "▼"
-constexpr std::uint32_t kGlyphUnitClose = 8;   // "▲"
-constexpr std::uint32_t kGlyphBlockOpen = 9;   // "▽"
-constexpr std::uint32_t kGlyphBlockClose = 10; // "△"
-constexpr std::uint32_t kGlyphLabel = 15;      // "●"
-constexpr std::uint32_t kGlyphFormat = 16;     // "※"
-constexpr std::uint32_t kPiece4Blank = 0;      // four spaces
-constexpr std::uint32_t kPiece4Return = 1;     // "↑  "
-constexpr std::uint32_t kPiece4Enter = 2;      // "┌─"
-constexpr std::uint32_t kPiece4Turn = 3;       // "└─"
-constexpr std::uint32_t kPiece4Back = 4;       // "┌←"
-constexpr std::uint32_t kPiece4Leave = 5;      // "└←"
-constexpr std::uint32_t kPiece4UnitOpen = 6;   // "▼▼"
-constexpr std::uint32_t kPiece4UnitClose = 7;  // "▲▲"
-constexpr std::uint32_t kPiece4BlockOpen = 8;  // "▽▽"
-constexpr std::uint32_t kPiece4BlockClose = 9; // "△△"
-
-ChartRow& template_row() { return ws.template_row; }
-ConnectorRecord& template_connectors() { return ws.template_connectors; }
+ChartRow& template_row() { return ws.building.template_row; }
+ConnectorRecord& template_connectors() { return ws.building.template_connectors; }
 
 ChartCell piece(std::uint32_t row) { return glyph_cell(kCellGlyph6, row); }
+
+std::uint32_t current_kind() { return ws.records.statement_table[ws.building.stmt_index].kind; }
 
 void give_template_a_line_cell() {
   if (template_row().cell_count == 0) template_row().cell_count = 1;
@@ -76,8 +47,6 @@ void put_caption(ChartRow& row, std::uint32_t caption_row) {
     cell.cell_value = caption_row;
   }
 }
-
-std::uint32_t caption_of_kind(std::uint32_t kind) { return kind <= 18 ? kind : kind - 5; }
 
 void captioned_row(std::uint32_t caption_row) {
   give_template_a_line_cell();
@@ -108,7 +77,7 @@ void fill_saved_row(SavedRow& saved, std::uint32_t kept, const ChartCell& first,
   for (std::uint32_t i = written; i < kLevelStorage; ++i) connectors.levels[i] = ChartCell{};
 }
 
-void add_level(ConnectorRecord& connectors, std::uint32_t connector_kind) {
+void add_level(ConnectorRecord& connectors, ConnectorKind connector_kind) {
   if (connectors.connector_depth >= kLevelStorage) return;
   connectors.levels[connectors.connector_depth++] = connector_level(connector_kind);
 }
@@ -117,8 +86,8 @@ void add_level(ConnectorRecord& connectors, std::uint32_t connector_kind) {
 // arrives through the bracket: "├←←" then "←←←", and for a new bracket the
 // bracket's bottom on that row.
 void amend_branch_closer(bool new_bracket, std::uint32_t bracket_level) {
-  if (ws.branch_depth == 0) return;
-  SavedRow& closer = ws.branch_closers[ws.branch_depth - 1];
+  if (ws.building.branch_depth == 0) return;
+  SavedRow& closer = ws.building.branch_closers[ws.building.branch_depth - 1];
   if (closer.row.cell_count > 0) line_cell(closer.row).cell_value = kPieceArrive;
   if (!new_bracket || bracket_level > kLevelStorage) return;
   ConnectorRecord& connectors = closer.connectors;
@@ -148,8 +117,8 @@ HeadCells head_cells(HeadForm form) {
     case HeadForm::kLoop:
       break;
   }
-  return {glyph_cell(kCellGlyph4, kPiece4Turn), piece(kPieceTop), glyph_cell(kCellGlyph4, kPiece4Blank),
-          line,                                 glyph_cell(kCellGlyph4, kPiece4Back), piece(kPieceBottom)};
+  return {glyph_cell(kCellGlyph4, kPiece4LoopTurn), piece(kPieceTop), glyph_cell(kCellGlyph4, kPiece4Blank),
+          line,                                 glyph_cell(kCellGlyph4, kPiece4LoopBack), piece(kPieceBottom)};
 }
 
 }  // namespace
@@ -165,9 +134,9 @@ void plain_row() {
   append_text_cell();
 }
 
-void keyword_row() { captioned_row(caption_of_kind(ws.statement_table[ws.stmt_index].kind)); }
+void keyword_row() { captioned_row(caption_of_kind(current_kind())); }
 
-void loop_row() { captioned_row(ws.statement_table[ws.stmt_index].kind - 5); }
+void loop_row() { captioned_row(caption_of_kind(current_kind())); }
 
 void assignment_row(std::uint32_t caption_row) { captioned_row(caption_row); }
 
@@ -197,7 +166,7 @@ void open_branch_block(bool saved) {
   append_cell(row, piece(kPieceTop));
   append_cell(template_row(), piece(kPieceLine));
   if (!saved) return;
-  SavedRow& closer = push_saved_row(ws.branch_closers, ws.branch_depth, kBranchStackCapacity);
+  SavedRow& closer = push_saved_row(ws.building.branch_closers, ws.building.branch_depth, kBranchStackCapacity);
   fill_saved_row(closer, n - 1, piece(kPieceJoin), piece(kPieceBottom));
 }
 
@@ -232,7 +201,7 @@ void retemplate_from_row() {
   std::uint32_t taken = 0;
   while (taken < connectors.connector_depth && taken < kLevelStorage) {
     const std::uint32_t kind = connectors.levels[taken].cell_value;
-    if (kind != 0 && kind != kConnectorPass && kind != kConnectorBranch) break;
+    if (kind != kConnectorUnset && kind != kConnectorPass && kind != kConnectorBranch) break;
     c.levels[taken] = connectors.levels[taken];
     ++taken;
   }
@@ -249,7 +218,7 @@ void open_head(HeadForm form) {
   append_cell(row, cells.head_second);
   line_cell(template_row()) = cells.spacer;
   append_cell(template_row(), cells.new_line);
-  SavedRow& closing = push_saved_row(ws.closing_rows, ws.closing_depth, kClosingStackCapacity);
+  SavedRow& closing = push_saved_row(ws.building.closing_rows, ws.building.closing_depth, kClosingStackCapacity);
   fill_saved_row(closing, n - 1, cells.close_first, cells.close_second);
 }
 
@@ -257,15 +226,15 @@ void save_loop_rows() {
   give_template_a_line_cell();
   const std::uint32_t n = template_row().cell_count;
   const std::uint32_t kept = n >= 2 ? n - 2 : 0;
-  SavedRow& entry = push_saved_row(ws.loop_entry_rows, ws.loop_entry_depth, kLoopEntryStackCapacity);
-  fill_saved_row(entry, kept, glyph_cell(kCellGlyph4, kPiece4Enter), piece(kPieceBranch));
-  SavedRow& back = push_saved_row(ws.loop_return_rows, ws.loop_return_depth, kLoopReturnStackCapacity);
-  fill_saved_row(back, kept, glyph_cell(kCellGlyph4, kPiece4Leave), piece(kPieceBottom));
+  SavedRow& entry = push_saved_row(ws.building.loop_entry_rows, ws.building.loop_entry_depth, kLoopEntryStackCapacity);
+  fill_saved_row(entry, kept, glyph_cell(kCellGlyph4, kPiece4LoopEnter), piece(kPieceBranch));
+  SavedRow& back = push_saved_row(ws.building.loop_return_rows, ws.building.loop_return_depth, kLoopReturnStackCapacity);
+  fill_saved_row(back, kept, glyph_cell(kCellGlyph4, kPiece4LoopLeave), piece(kPieceBottom));
   add_level(back.connectors, kConnectorPass);
-  SavedRow& test = push_saved_row(ws.loop_test_rows, ws.loop_test_depth, kLoopTestStackCapacity);
-  fill_saved_row(test, kept, glyph_cell(kCellGlyph4, kPiece4Return), piece(kPieceDecide));
+  SavedRow& test = push_saved_row(ws.building.loop_test_rows, ws.building.loop_test_depth, kLoopTestStackCapacity);
+  fill_saved_row(test, kept, glyph_cell(kCellGlyph4, kPiece4ReturnArrow), piece(kPieceDecide));
   add_level(test.connectors, kConnectorTop);
-  SavedRow& exit = push_saved_row(ws.loop_exit_rows, ws.loop_exit_depth, kLoopExitStackCapacity);
+  SavedRow& exit = push_saved_row(ws.building.loop_exit_rows, ws.building.loop_exit_depth, kLoopExitStackCapacity);
   fill_saved_row(exit, kept, glyph_cell(kCellGlyph4, kPiece4Blank), piece(kPieceLoopExit));
   add_level(exit.connectors, kConnectorBottom);
 }
@@ -275,7 +244,7 @@ void after_entry_retemplate() {
   ChartRow& t = template_row();
   t.cell_count = row.cell_count;
   copy_cells(t, row, t.cell_count);
-  if (t.cell_count >= 2) t.cells[t.cell_count - 2] = glyph_cell(kCellGlyph4, kPiece4Return);
+  if (t.cell_count >= 2) t.cells[t.cell_count - 2] = glyph_cell(kCellGlyph4, kPiece4ReturnArrow);
   if (t.cell_count >= 1) line_cell(t) = piece(kPieceLine);
   copy_connectors(template_connectors(), current_connectors());
 }

@@ -1,36 +1,40 @@
 // The statement table.
 //
 // Records are only ever appended; their texts stand one after another in
-// statement_text (see note [statement-text]).  One line can append many records while the
-// table limit is tested once per line by the conversion run, so a record
-// appended when the table is already full goes to the spare slot past its end
-// and is not counted: the run then stops at the limit test exactly as if the
-// records had been kept.
+// statement_text (see note [statement-text]).  One line can append many
+// records while the table limit is tested once per line by the conversion
+// run, so a record appended when the table is already full goes to the spare
+// slot past its end and is not counted: the run then stops at the limit test
+// exactly as if the records had been kept.
 #include "classify/statement_records.h"
 
 #include <cstring>
 
 #include "driver/workspace.h"
+#include "scan/keyword_rows.h"
 
 namespace {
 
 StatementRecord& next_slot() {
-  return ws.statement_table[ws.stmt_count < kStatementCapacity ? ws.stmt_count : kStatementCapacity];
+  const std::uint32_t count = ws.records.stmt_count;
+  return ws.records.statement_table[count < kStatementCapacity ? count : kStatementCapacity];
 }
 
 void commit_record() {
-  if (ws.stmt_count < kStatementCapacity) ++ws.stmt_count;
+  if (ws.records.stmt_count < kStatementCapacity) ++ws.records.stmt_count;
 }
 
 // A text for the spare slot goes to the room reserved for it past all others.
 std::uint32_t text_room(std::uint32_t length) {
-  if (ws.stmt_count >= kStatementCapacity) return static_cast<std::uint32_t>(kStatementCapacity * kStatementTextCapacity);
-  const std::uint32_t start = ws.statement_text_used;
-  ws.statement_text_used += length + 2;
+  if (ws.records.stmt_count >= kStatementCapacity) {
+    return static_cast<std::uint32_t>(kStatementCapacity * kStatementTextCapacity);
+  }
+  const std::uint32_t start = ws.records.statement_text_used;
+  ws.records.statement_text_used += length + 2;
   return start;
 }
 
-StatementRecord& start_record(std::uint32_t kind, char marker, std::uint32_t number) {
+StatementRecord& start_record(std::uint32_t kind, Marker marker, std::uint32_t number) {
   StatementRecord& record = next_slot();
   record.statement_number = number;
   record.kind = kind;
@@ -40,38 +44,42 @@ StatementRecord& start_record(std::uint32_t kind, char marker, std::uint32_t num
 
 }  // namespace
 
-std::uint32_t next_number() { return ++ws.unit_statement_number; }
+std::uint32_t next_number() { return ++ws.records.unit_statement_number; }
 
-void append_empty_record(std::uint32_t kind, char marker, std::uint32_t number) {
+void append_empty_record(std::uint32_t kind, Marker marker, std::uint32_t number) {
   StatementRecord& record = start_record(kind, marker, number);
-  record.has_text = 'N';
-  record.keyword_flag = 'N';
+  record.has_text = kNo;
+  record.keyword_flag = kNo;
   record.operand_offset = 0;
   set_statement_text(record, "", 0);
   commit_record();
 }
 
-void append_text_record(std::uint32_t kind, char marker, std::uint32_t number, char keyword_flag,
+void append_text_record(std::uint32_t kind, Marker marker, std::uint32_t number, YesNo keyword_flag,
                         std::uint32_t begin, std::uint32_t end, std::uint32_t operand_offset) {
   StatementRecord& record = start_record(kind, marker, number);
-  record.has_text = 'Y';
+  record.has_text = kYes;
   record.keyword_flag = keyword_flag;
   record.operand_offset = operand_offset;
-  set_statement_text(record, ws.raw_line + begin, end - begin);
+  set_statement_text(record, ws.run.raw_line + begin, end - begin);
   commit_record();
 }
 
-void append_loop_end_record() { append_empty_record(kKindLoopEnd, 'E', 0); }
+void append_loop_end_record() { append_empty_record(kKindLoopEnd, kMarkerLoopEnd, 0); }
+
+StatementRecord& last_record() { return ws.records.statement_table[ws.records.stmt_count - 1]; }
 
 void set_statement_text(StatementRecord& record, const char* text, std::uint32_t length) {
   // Spans never pass the end of a line, so a text always fits its room.
   if (length > kMaxPieceLength) length = kMaxPieceLength;
   record.text_length = length;
   record.text_start = text_room(length);
-  char* room = ws.statement_text + record.text_start;
+  char* room = ws.records.statement_text + record.text_start;
   std::memcpy(room, text, length);
   room[length] = '\n';
   room[length + 1] = '\0';
 }
 
-const char* statement_text(const StatementRecord& record) { return ws.statement_text + record.text_start; }
+const char* statement_text(const StatementRecord& record) {
+  return ws.records.statement_text + record.text_start;
+}

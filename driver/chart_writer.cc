@@ -14,19 +14,19 @@
 namespace {
 
 void write_buffer_out() {
-  if (ws.write_length == 0) return;
-  const std::size_t written = std::fwrite(ws.write_buffer, 1, ws.write_length, ws.output_file);
-  if (written != ws.write_length) show_fatal(kTextWriteFailed, kTitleWriteError);
-  ws.write_length = 0;
+  if (ws.writing.write_length == 0) return;
+  const std::size_t written = std::fwrite(ws.writing.write_buffer, 1, ws.writing.write_length, ws.run.output_file);
+  if (written != ws.writing.write_length) show_fatal(kTextWriteFailed, kTitleWriteError);
+  ws.writing.write_length = 0;
 }
 
 void put_bytes(const char* bytes, std::size_t length) {
   while (length > 0) {
-    if (ws.write_length == kWriteBufferCapacity) write_buffer_out();
-    const std::size_t room = kWriteBufferCapacity - ws.write_length;
+    if (ws.writing.write_length == kWriteBufferCapacity) write_buffer_out();
+    const std::size_t room = kWriteBufferCapacity - ws.writing.write_length;
     const std::size_t chunk = length < room ? length : room;
-    std::memcpy(ws.write_buffer + ws.write_length, bytes, chunk);
-    ws.write_length += chunk;
+    std::memcpy(ws.writing.write_buffer + ws.writing.write_length, bytes, chunk);
+    ws.writing.write_length += chunk;
     bytes += chunk;
     length -= chunk;
   }
@@ -50,8 +50,8 @@ void write_chart_text(const char* text) {
 
 void finish_chart_file() {
   write_buffer_out();
-  std::FILE* file = ws.output_file;
-  ws.output_file = nullptr;
+  std::FILE* file = ws.run.output_file;
+  ws.run.output_file = nullptr;
   const bool flushed = std::fflush(file) == 0;
   const bool closed = std::fclose(file) == 0;
   if (!flushed || !closed) show_fatal(kTextWriteFailed, kTitleWriteError);

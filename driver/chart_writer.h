@@ -1,6 +1,16 @@
 // Writes the composed chart to output_file.
 #pragma once
 
+#include <cstddef>
+
+#include "driver/capacities.h"
+
+// The writer's part of the workspace: line-end-translated bytes not yet written.
+struct WritingPart {
+  char write_buffer[kWriteBufferCapacity];
+  std::size_t write_length;
+};
+
 // Writes a text row up to its terminator; each line feed becomes CR LF.
 void write_chart_text(const char* text);
 

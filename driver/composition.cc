@@ -31,33 +31,33 @@
 
 namespace {
 
-// Connector glyphs, Shift-JIS.
-constexpr const char* kGlyphVertical = "\x84\xA0";    // "│"
-constexpr const char* kGlyphTop = "\x84\xA2";         // "┐"
-constexpr const char* kGlyphBranch = "\x84\xA7";      // "┤"
-constexpr const char* kGlyphBottom = "\x84\xA3";      // "┘"
-constexpr const char* kGlyphHorizontal = "\x84\x9F";  // "─"
-constexpr const char* kGlyphArrow = "\x81\xA9";       // "←"
+// The connector glyphs, from cell2.
+const char* const kDrawVertical = cell2[kGlyphVertical];      // "│"
+const char* const kDrawTop = cell2[kGlyphCornerTop];          // "┐"
+const char* const kDrawBranch = cell2[kGlyphTeeLeft];         // "┤"
+const char* const kDrawBottom = cell2[kGlyphCornerBottom];    // "┘"
+const char* const kDrawHorizontal = cell2[kGlyphHorizontal];  // "─"
+const char* const kDrawArrow = cell2[kGlyphArrowLeft];        // "←"
 
 constexpr std::uint32_t kNoGlyph = 0xFFFFFFFF;
 
 std::uint32_t drawn_cell_count(std::uint32_t r) {
-  return ws.row_cell_counts[r] < kCellsPerRow ? ws.row_cell_counts[r] : kCellsPerRow;
+  return ws.building.row_cell_counts[r] < kCellsPerRow ? ws.building.row_cell_counts[r] : kCellsPerRow;
 }
 
-bool is_comment_row(std::uint32_t r) { return ws.row_markers[r] == 'C'; }
+bool is_comment_row(std::uint32_t r) { return ws.building.row_markers[r] == kMarkerComment; }
 
 // ---- Row widths -------------------------------------------------------------------
 
 // Returns the deepest connector level any row reaches.
 std::uint32_t measure_rows() {
   std::uint32_t deepest = 0;
-  for (std::uint32_t r = 0; r < ws.chart_row_count; ++r) {
+  for (std::uint32_t r = 0; r < ws.building.chart_row_count; ++r) {
     std::uint32_t width = 0;
     for (std::uint32_t i = 0; i < drawn_cell_count(r); ++i) width += stored_cell(r, i).cell_width;
-    ws.row_widths[r] = width;
+    ws.composition.row_widths[r] = width;
     if (width > kMaxChartColumns) show_fatal(kTextLineTooWide, kTitleSorry);
-    if (ws.connector_depths[r] > deepest) deepest = ws.connector_depths[r];
+    if (ws.building.connector_depths[r] > deepest) deepest = ws.building.connector_depths[r];
   }
   return deepest < kConnectorLevels ? deepest : kConnectorLevels;
 }
@@ -70,10 +70,10 @@ void place_brackets_at_level(std::uint32_t level) {
   std::uint32_t running_max = 0;
   std::uint32_t start_column = 0;
   bool bottom_seen = false;
-  for (std::uint32_t r = ws.chart_row_count; r-- > 0;) {
+  for (std::uint32_t r = ws.building.chart_row_count; r-- > 0;) {
     if (is_comment_row(r)) continue;
-    const bool at_level = ws.connector_depths[r] == level;
-    const std::uint32_t width = ws.row_widths[r];
+    const bool at_level = ws.building.connector_depths[r] == level;
+    const std::uint32_t width = ws.composition.row_widths[r];
     if (at_level && stored_connector_kind(r, level) == kConnectorBottom) {
       start_column = width;
       running_max = width + 2;
@@ -83,9 +83,9 @@ void place_brackets_at_level(std::uint32_t level) {
     const std::uint32_t clearing = (width + 3) & ~1u;
     if (clearing > running_max) running_max = clearing;
     if (at_level && stored_connector_kind(r, level) == kConnectorTop) {
-      ws.bracket_start_columns[r] = bottom_seen ? start_column : width;
-      ws.bracket_end_columns[r] = running_max;
-      ws.row_widths[r] = running_max;
+      ws.composition.bracket_start_columns[r] = bottom_seen ? start_column : width;
+      ws.composition.bracket_end_columns[r] = running_max;
+      ws.composition.row_widths[r] = running_max;
       if (running_max > kMaxChartColumns) show_fatal(kTextLineTooWide, kTitleExcuse);
       running_max = 0;
       start_column = 0;
@@ -104,7 +104,7 @@ void place_brackets(std::uint32_t deepest) {
 // Copies up to `width` bytes of a statement text, as a string copy that pads
 // with NULs past the text's end.
 void copy_statement_text(char* to, std::uint32_t record_index, std::uint32_t width) {
-  const StatementRecord& record = ws.statement_table[record_index];
+  const StatementRecord& record = ws.records.statement_table[record_index];
   const std::uint32_t length = record.text_length < width ? record.text_length : width;
   std::memcpy(to, statement_text(record), length);
   if (length < width) std::memset(to + length, '\0', width - length);
@@ -129,13 +129,13 @@ std::uint32_t place_cell(char* text, const StoredCell& cell) {
       copy_glyph(text, cell4[0], sizeof cell4[0], kCell4Count, cell.cell_value, 4);
       return 4;
     case kCellGlyph6:
-      copy_glyph(text, kind_symbol[0], sizeof kind_symbol[0], kKindSymbolCount, cell.cell_value, 6);
+      copy_glyph(text, kind_symbol[0].data(), sizeof kind_symbol[0], kKindSymbolCount, cell.cell_value, 6);
       return 6;
     default:
       // An empty cell may hold a value (a caption written into the start
       // cell) but has no width: it draws nothing and reads no statement.
       if (cell.cell_width == 0) return 0;
-      if (cell.cell_value < ws.stmt_count) {
+      if (cell.cell_value < ws.records.stmt_count) {
         copy_statement_text(text, cell.cell_value, cell.cell_width);
       } else {
         std::memset(text, ' ', cell.cell_width);
@@ -207,32 +207,32 @@ void draw_run(RowDrawing& drawing, const BracketLevel& bracket, const char* glyp
 }
 
 void draw_level(RowDrawing& drawing, BracketLevel& bracket, std::uint32_t r, std::uint32_t level) {
-  if (ws.connector_depths[r] > level) {
-    if (bracket.open) draw(drawing, bracket.end_column, kGlyphVertical);
+  if (ws.building.connector_depths[r] > level) {
+    if (bracket.open) draw(drawing, bracket.end_column, kDrawVertical);
     return;
   }
   switch (stored_connector_kind(r, level)) {
     case kConnectorTop:
-      bracket.start_column = ws.bracket_start_columns[r];
-      bracket.end_column = ws.bracket_end_columns[r];
+      bracket.start_column = ws.composition.bracket_start_columns[r];
+      bracket.end_column = ws.composition.bracket_end_columns[r];
       bracket.open = true;
-      draw_run(drawing, bracket, kGlyphHorizontal);
-      draw(drawing, bracket.end_column, kGlyphTop);
+      draw_run(drawing, bracket, kDrawHorizontal);
+      draw(drawing, bracket.end_column, kDrawTop);
       break;
     case kConnectorBranch:
       if (!bracket.open) break;
-      draw_run(drawing, bracket, kGlyphHorizontal);
-      draw(drawing, bracket.end_column, kGlyphBranch);
+      draw_run(drawing, bracket, kDrawHorizontal);
+      draw(drawing, bracket.end_column, kDrawBranch);
       break;
     case kConnectorBottom:
       if (bracket.open) {
-        draw_run(drawing, bracket, kGlyphArrow);
-        draw(drawing, bracket.end_column, kGlyphBottom);
+        draw_run(drawing, bracket, kDrawArrow);
+        draw(drawing, bracket.end_column, kDrawBottom);
       }
       bracket = BracketLevel{0, 0, false};
       break;
     default:
-      if (bracket.open) draw(drawing, bracket.end_column, kGlyphVertical);
+      if (bracket.open) draw(drawing, bracket.end_column, kDrawVertical);
       break;
   }
 }
@@ -241,7 +241,7 @@ void draw_level(RowDrawing& drawing, BracketLevel& bracket, std::uint32_t r, std
 // its level-1 glyph (see note [open-brackets]).
 void draw_connectors(std::uint32_t r, Line& line, BracketLevel* brackets) {
   RowDrawing drawing{line, kNoGlyph, 0, false};
-  const std::uint32_t depth = ws.connector_depths[r];
+  const std::uint32_t depth = ws.building.connector_depths[r];
   for (std::uint32_t level = depth < kConnectorLevels ? depth : kConnectorLevels; level >= 1; --level) {
     drawing.drawn_at_level = false;
     draw_level(drawing, brackets[level], r, level);
@@ -251,7 +251,7 @@ void draw_connectors(std::uint32_t r, Line& line, BracketLevel* brackets) {
   } else if (drawing.rightmost != kNoGlyph) {
     end_line_at(line, drawing.rightmost + 2);
   } else {
-    end_line_at(line, ws.row_widths[r]);
+    end_line_at(line, ws.composition.row_widths[r]);
   }
 }
 
@@ -259,11 +259,11 @@ void draw_connectors(std::uint32_t r, Line& line, BracketLevel* brackets) {
 
 void write_lines() {
   BracketLevel brackets[kConnectorLevels + 1] = {};
-  char* text = ws.chart_line;
-  for (std::uint32_t r = 0; r < ws.chart_row_count; ++r) {
+  char* text = ws.composition.chart_line;
+  for (std::uint32_t r = 0; r < ws.building.chart_row_count; ++r) {
     Line line = compose_cells(r, text);
-    if (is_comment_row(r) || ws.connector_depths[r] == 0) {
-      end_line_at(line, ws.row_widths[r]);
+    if (is_comment_row(r) || ws.building.connector_depths[r] == 0) {
+      end_line_at(line, ws.composition.row_widths[r]);
     } else {
       draw_connectors(r, line, brackets);
     }

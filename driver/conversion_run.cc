@@ -21,6 +21,8 @@
 
 namespace {
 
+// A line (or piece) of this many bytes, its line feed included, draws the
+// long-line warning.
 constexpr std::size_t kLongLineLength = 150;
 
 // Copies a path into its buffer; false when it does not fit (it is never cut).
@@ -32,44 +34,50 @@ bool copy_path(char* buffer, const char* path) {
 }
 
 void open_source(bool path_fits) {
-  ws.input_file = path_fits ? platform_open_file(ws.input_path, "rb") : nullptr;
-  if (ws.input_file == nullptr) show_fatal(kTextSourceNotFound, kTitleOpenFile);
+  ws.run.input_file = path_fits ? platform_open_file(ws.run.input_path, "rb") : nullptr;
+  if (ws.run.input_file == nullptr) show_fatal(kTextSourceNotFound, kTitleOpenFile);
 }
 
 // Opening the chart truncates it, so a chart path that names the source
 // itself is refused before the source could be lost.
 void open_chart(bool path_fits) {
-  const bool usable = path_fits && !platform_same_file(ws.input_path, ws.output_path);
-  ws.output_file = usable ? platform_open_file(ws.output_path, "wb") : nullptr;
-  if (ws.output_file == nullptr) {
-    std::fclose(ws.input_file);
-    ws.input_file = nullptr;
+  const bool usable = path_fits && !platform_same_file(ws.run.input_path, ws.run.output_path);
+  ws.run.output_file = usable ? platform_open_file(ws.run.output_path, "wb") : nullptr;
+  if (ws.run.output_file == nullptr) {
+    std::fclose(ws.run.input_file);
+    ws.run.input_file = nullptr;
     show_fatal(kTextChartNotCreated, kTitleOpenFile);
   }
 }
 
 void compile_keyword_table() {
-  ws.scan_start_column = 0;
-  ws.scan_end_column = 999;
-  ws.ampersand_row = 0;
-  for (ws.compile_row = 0; ws.compile_row < kCompiledRowCount; ++ws.compile_row) {
-    std::memcpy(ws.work_line, keyword_pattern_source[ws.compile_row], kPatternSourceWidth);
-    ws.compiled_patterns[ws.compile_row].token_count = compile_pattern();
+  ws.matching.scan_start_column = 0;
+  ws.matching.scan_end_column = kScanEndColumn;
+  ws.patterns.ampersand_row = 0;
+  for (ws.patterns.compile_row = 0; ws.patterns.compile_row < kCompiledRowCount; ++ws.patterns.compile_row) {
+    std::memcpy(ws.run.work_line, keyword_pattern_source[ws.patterns.compile_row].data(), kPatternSourceWidth);
+    ws.patterns.compiled_patterns[ws.patterns.compile_row].token_count = compile_pattern();
   }
 }
 
 void set_start_values() {
-  ws.first_pattern = 0;
-  ws.pattern_count = kCompiledRowCount;
-  ws.comment_carry = ws.block_comment = ws.string_carry = ' ';
-  ws.unit_statement_number = 0;
-  ws.condition_depth = ws.condition_keyword = ws.condition_state = 0;
-  ws.one_line_if = ws.end_if_deferred = ws.one_line_where = 0;
-  ws.label_depth = 0;
-  std::memcpy(ws.blank_label, "     ", kLabelWidth);
-  ws.label_end_flag = 0;
-  ws.stmt_count = 0;
-  ws.statement_text_used = 0;
+  ws.matching.first_pattern = 0;
+  ws.matching.pattern_count = kCompiledRowCount;
+  ws.normalisation.comment_carry = kMarkerOrdinary;
+  ws.normalisation.block_comment = kMaskFree;
+  ws.normalisation.string_carry = kMaskFree;
+  ws.records.unit_statement_number = 0;
+  ws.tracking.condition_depth = 0;
+  ws.tracking.condition_keyword = 0;
+  ws.tracking.condition_state = kConditionIdle;
+  ws.tracking.one_line_if = kNoIfPending;
+  ws.tracking.end_if_deferred = kFlagClear;
+  ws.tracking.one_line_where = kNoWherePending;
+  ws.tracking.label_depth = 0;
+  std::memcpy(ws.tracking.blank_label, "     ", kLabelWidth);
+  ws.tracking.label_end_flag = kFlagClear;
+  ws.records.stmt_count = 0;
+  ws.records.statement_text_used = 0;
 }
 
 void convert_lines() {
@@ -81,11 +89,11 @@ void convert_lines() {
 
 void lower_line() {
   std::size_t i = 0;
-  for (; ws.raw_line[i] != '\0'; ++i) {
-    const char c = ws.raw_line[i];
-    ws.work_line[i] = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  for (; ws.run.raw_line[i] != '\0'; ++i) {
+    const char c = ws.run.raw_line[i];
+    ws.run.work_line[i] = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
   }
-  ws.work_line[i] = '\0';
+  ws.run.work_line[i] = '\0';
 }
 
 void start_run() {
@@ -96,12 +104,12 @@ void start_run() {
 
 void convert_line() {
   lower_line();
-  if (std::strlen(ws.work_line) >= kLongLineLength) show_warning(kTextLongLine, kTitleCaution);
+  if (std::strlen(ws.run.work_line) >= kLongLineLength) show_warning(kTextLongLine, kTitleCaution);
   normalise_line();
   reset_matches();
   match_line();
   classify_line();
-  if (ws.stmt_count >= kStatementCapacity) show_fatal(kTextTooLarge, kTitleSorry);
+  if (ws.records.stmt_count >= kStatementCapacity) show_fatal(kTextTooLarge, kTitleSorry);
 }
 
 void show_warning(const char* text, const char* title) { platform_show_message(text, title); }
@@ -112,16 +120,16 @@ void show_fatal(const char* text, const char* title) {
 }
 
 int run_conversion(const char* input_path, const char* output_path) {
-  const bool input_fits = copy_path(ws.input_path, input_path);
-  const bool output_fits = copy_path(ws.output_path, output_path);
+  const bool input_fits = copy_path(ws.run.input_path, input_path);
+  const bool output_fits = copy_path(ws.run.output_path, output_path);
   open_source(input_fits);
   open_chart(output_fits);
   start_run();
   convert_lines();
   build_chart();
   compose_and_write_chart();
-  std::fclose(ws.input_file);
-  ws.input_file = nullptr;
+  std::fclose(ws.run.input_file);
+  ws.run.input_file = nullptr;
   finish_chart_file();
   return 0;
 }

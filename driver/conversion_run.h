@@ -1,6 +1,25 @@
 // The conversion run: one Fortran source into one chart file.
 #pragma once
 
+#include <cstdio>
+
+#include "driver/capacities.h"
+
+// The run's own part of the workspace: the two paths, the two files and the
+// current line, which every scanning stage reads.
+struct RunPart {
+  char input_path[kPathCapacity];
+  char output_path[kPathCapacity];
+  std::FILE* input_file;
+  std::FILE* output_file;
+  // The current physical line (or piece of one) exactly as read; the
+  // classifier takes statement texts from it.
+  char raw_line[kLineCapacity];
+  // The same line lower-cased: every scanning stage works on it, and while
+  // the patterns are compiled it holds the pattern text being compiled.
+  char work_line[kLineCapacity];
+};
+
 // Converts the source at input_path into the chart at output_path (both
 // UTF-8 paths).  Returns 0 when the chart has been written; after a fatal
 // message it does not return (the platform ends the process with status 1).

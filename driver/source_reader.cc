@@ -15,21 +15,21 @@ namespace {
 constexpr int kEndOfSource = -1;
 
 bool refill() {
-  if (ws.read_exhausted) return false;
-  ws.read_position = 0;
-  ws.read_length = std::fread(ws.read_buffer, 1, kReadBufferCapacity, ws.input_file);
-  if (ws.read_length == 0) ws.read_exhausted = true;
-  return ws.read_length > 0;
+  if (ws.reading.read_exhausted) return false;
+  ws.reading.read_position = 0;
+  ws.reading.read_length = std::fread(ws.reading.read_buffer, 1, kReadBufferCapacity, ws.run.input_file);
+  if (ws.reading.read_length == 0) ws.reading.read_exhausted = true;
+  return ws.reading.read_length > 0;
 }
 
 int next_raw_byte() {
-  if (ws.read_position == ws.read_length && !refill()) return kEndOfSource;
-  return ws.read_buffer[ws.read_position++];
+  if (ws.reading.read_position == ws.reading.read_length && !refill()) return kEndOfSource;
+  return ws.reading.read_buffer[ws.reading.read_position++];
 }
 
 int peek_raw_byte() {
-  if (ws.read_position == ws.read_length && !refill()) return kEndOfSource;
-  return ws.read_buffer[ws.read_position];
+  if (ws.reading.read_position == ws.reading.read_length && !refill()) return kEndOfSource;
+  return ws.reading.read_buffer[ws.reading.read_position];
 }
 
 int next_text_byte() {
@@ -45,11 +45,11 @@ bool read_source_line() {
   while (length < kMaxPieceLength) {
     const int byte = next_text_byte();
     if (byte == kEndOfSource) break;
-    ws.raw_line[length++] = static_cast<char>(byte);
+    ws.run.raw_line[length++] = static_cast<char>(byte);
     if (byte == '\n') break;
   }
-  ws.raw_line[length] = '\0';
+  ws.run.raw_line[length] = '\0';
   return length > 0;
 }
 
-bool source_read_failed() { return std::ferror(ws.input_file) != 0; }
+bool source_read_failed() { return std::ferror(ws.run.input_file) != 0; }

@@ -24,6 +24,7 @@
 #include <cstring>
 
 #include "driver/workspace.h"
+#include "scan/keyword_rows.h"
 
 namespace {
 
@@ -34,28 +35,28 @@ bool is_blank_or_tab(char c) { return c == ' ' || c == '\t'; }
 // Neighbour class of a character next to a token occurrence:
 // 1 blank or tab, 2 punctuation (the underscore too), 3 '-', 4 anything else.
 std::uint32_t neighbour_class(unsigned char c) {
-  if (c == ' ' || c == '\t') return 1;
-  if (c == '-') return 3;
+  if (c == ' ' || c == '\t') return kClassBlank;
+  if (c == '-') return kClassHyphen;
   if ((c >= 0x21 && c <= 0x2F) || (c >= 0x3A && c <= 0x40) || (c >= 0x5B && c <= 0x60) ||
       (c >= 0x7B && c <= 0x7D)) {
-    return 2;
+    return kClassPunctuation;
   }
-  return 4;
+  return kClassOther;
 }
 
 // The start of the line counts as a blank.
 std::uint32_t left_neighbour_class(std::uint32_t start) {
-  return start == 0 ? 1 : neighbour_class(static_cast<unsigned char>(ws.work_line[start - 1]));
+  return start == 0 ? kClassBlank : neighbour_class(static_cast<unsigned char>(ws.run.work_line[start - 1]));
 }
 
 // On the right the end of the text counts as a blank.
 std::uint32_t right_neighbour_class(unsigned char c) {
-  if (c == '\0' || c == '\n' || c == 0xFF) return 1;
+  if (c == '\0' || c == '\n' || c == 0xFF) return kClassBlank;
   return neighbour_class(c);
 }
 
 bool column_is_free(std::uint32_t column) {
-  return ws.quote_mask[column] == ' ' && ws.taken_mask[column] == ' ';
+  return ws.normalisation.quote_mask[column] == kMaskFree && ws.normalisation.taken_mask[column] == kMaskFree;
 }
 
 // The character rule: all characters of the token stand at column onwards,
@@ -63,8 +64,8 @@ bool column_is_free(std::uint32_t column) {
 bool token_found_at(const PatternToken& token, std::uint32_t column) {
   for (std::uint32_t j = 0; j < token.length; ++j) {
     const std::uint32_t c = column + j;
-    const char line_char = ws.work_line[c];
-    if (ends_text(line_char) || c > ws.scan_end_column) return false;
+    const char line_char = ws.run.work_line[c];
+    if (ends_text(line_char) || c > ws.matching.scan_end_column) return false;
     if (is_blank_or_tab(line_char) || line_char != token.text[j] || !column_is_free(c)) return false;
   }
   return true;
@@ -73,138 +74,123 @@ bool token_found_at(const PatternToken& token, std::uint32_t column) {
 bool token_accepted_at(const PatternToken& token, std::uint32_t column) {
   if (!token_found_at(token, column)) return false;
   classify_neighbours(column, token.length);
-  return token.left_kind >= ws.left_class && token.right_kind >= ws.right_class;
+  return token.left_kind >= ws.matching.left_class && token.right_kind >= ws.matching.right_class;
 }
 
-// The program-unit words reset the running statement number.
-bool is_unit_row(std::uint32_t row_index) {
-  return ws.semicolon_row + 3 <= row_index && row_index <= ws.semicolon_row + 6;
-}
+// Rows are tried by their index; a match records their number.
+std::uint32_t row_number_of_index(std::uint32_t row_index) { return row_index + 1; }
 
 void record_match(std::uint32_t row_index, std::uint32_t after_column) {
-  const CompiledPattern& row = ws.compiled_patterns[row_index];
-  if (is_unit_row(row_index)) ws.unit_statement_number = 0;
-  if (ws.match_count < kMatchListCapacity) {
-    MatchRecord& match = ws.match_list[ws.match_count++];
-    match.row_number = row_index + 1;
-    match.start_column = ws.token_starts[0];
+  const CompiledPattern& row = ws.patterns.compiled_patterns[row_index];
+  const std::uint32_t row_number = row_number_of_index(row_index);
+  // The program-unit words restart the running statement number.
+  if (kNumberingUnitRows.contains(row_number)) ws.records.unit_statement_number = 0;
+  if (ws.matching.match_count < kMatchListCapacity) {
+    MatchRecord& match = ws.matching.match_list[ws.matching.match_count++];
+    match.row_number = row_number;
+    match.start_column = ws.matching.token_starts[0];
     match.after_column = after_column;
-    match.end_column = ws.token_ends[row.token_count - 1];
+    match.end_column = ws.matching.token_ends[row.token_count - 1];
   }
   for (std::uint32_t t = 0; t < row.token_count; ++t) {
-    for (std::uint32_t c = ws.token_starts[t]; c < ws.token_ends[t]; ++c) ws.taken_mask[c] = ws.work_line[c];
+    for (std::uint32_t c = ws.matching.token_starts[t]; c < ws.matching.token_ends[t]; ++c) ws.normalisation.taken_mask[c] = ws.run.work_line[c];
   }
 }
 
 // First column at or after `column` that is neither blank nor tab; the end of
 // the text (or the scan limit) when the line ends first.
 std::uint32_t skip_blanks(std::uint32_t column) {
-  while (is_blank_or_tab(ws.work_line[column]) && column <= ws.scan_end_column) ++column;
+  while (is_blank_or_tab(ws.run.work_line[column]) && column <= ws.matching.scan_end_column) ++column;
   return column;
 }
 
-// Rows that can only match at the first non-blank column of a line.
-bool is_line_start_row(std::uint32_t row_index) {
-  return kMeridolEdition && row_index >= 103 && row_index <= 112;
-}
+// The Meridol label rows match only at the first non-blank column of a line.
+bool is_line_start_row(std::uint32_t row_index) { return kLabelRows.contains(row_number_of_index(row_index)); }
 
-// False at the end of the line.  Notes the first non-blank column.
+}  // namespace
+
 bool prepare_column(std::uint32_t col) {
-  const char line_char = ws.work_line[col];
-  if (ends_text(line_char) || col > ws.scan_end_column) return false;
-  if (!is_blank_or_tab(line_char) && !ws.line_start_known) {
-    ws.line_start_column = col;
-    ws.line_start_known = true;
+  const char line_char = ws.run.work_line[col];
+  if (ends_text(line_char) || col > ws.matching.scan_end_column) return false;
+  if (!is_blank_or_tab(line_char) && !ws.matching.line_start_known) {
+    ws.matching.line_start_column = col;
+    ws.matching.line_start_known = true;
   }
   return true;
 }
 
 // Token 0 is anchored at the column; the row's later tokens may stand anywhere after it.
 void try_row_at(std::uint32_t r, std::uint32_t col) {
-  const CompiledPattern& row = ws.compiled_patterns[r];
-  if (is_line_start_row(r) && col != ws.line_start_column) return;
+  const CompiledPattern& row = ws.patterns.compiled_patterns[r];
+  if (is_line_start_row(r) && col != ws.matching.line_start_column) return;
   if (!token_accepted_at(row.tokens[0], col)) return;
-  ws.matched_tokens = 1;
-  ws.token_starts[0] = col;
-  ws.token_ends[0] = col + row.tokens[0].length;
+  ws.matching.matched_tokens = 1;
+  ws.matching.token_starts[0] = col;
+  ws.matching.token_ends[0] = col + row.tokens[0].length;
   match_rest(r);
 }
 
-}  // namespace
-
 void reset_matches() {
   // Only records the last line used can be non-zero.
-  std::memset(ws.match_list, 0, sizeof(MatchRecord) * (ws.match_count > 0 ? ws.match_count : 1));
-  ws.match_count = 0;
+  std::memset(ws.matching.match_list, 0, sizeof(MatchRecord) * (ws.matching.match_count > 0 ? ws.matching.match_count : 1));
+  ws.matching.match_count = 0;
 }
 
 void classify_neighbours(std::uint32_t start, std::uint32_t length) {
-  ws.left_class = left_neighbour_class(start);
-  ws.right_class = start + 1 == ws.line_end
-                       ? 1
-                       : right_neighbour_class(static_cast<unsigned char>(ws.work_line[start + length]));
+  ws.matching.left_class = left_neighbour_class(start);
+  ws.matching.right_class = start + 1 == ws.normalisation.line_end
+                                ? kClassBlank
+                                : right_neighbour_class(static_cast<unsigned char>(ws.run.work_line[start + length]));
 }
 
 void match_rest(std::uint32_t row_index) {
-  const CompiledPattern& row = ws.compiled_patterns[row_index];
-  const std::uint32_t after_column = skip_blanks(ws.token_ends[0]);
+  const CompiledPattern& row = ws.patterns.compiled_patterns[row_index];
+  const std::uint32_t after_column = skip_blanks(ws.matching.token_ends[0]);
   for (std::uint32_t t = 1; t < row.token_count; ++t) {
     const PatternToken& token = row.tokens[t];
     bool found = false;
-    for (std::uint32_t c = ws.token_ends[t - 1];; ++c) {
-      const char line_char = ws.work_line[c];
-      if (ends_text(line_char) || c > ws.scan_end_column) break;
+    for (std::uint32_t c = ws.matching.token_ends[t - 1];; ++c) {
+      const char line_char = ws.run.work_line[c];
+      if (ends_text(line_char) || c > ws.matching.scan_end_column) break;
       if (is_blank_or_tab(line_char)) continue;
       if (token_accepted_at(token, c)) {
-        ws.token_starts[t] = c;
-        ws.token_ends[t] = c + token.length;
-        ++ws.matched_tokens;
+        ws.matching.token_starts[t] = c;
+        ws.matching.token_ends[t] = c + token.length;
+        ++ws.matching.matched_tokens;
         found = true;
         break;
       }
     }
     if (!found) return;
   }
-  if (ws.matched_tokens == row.token_count) record_match(row_index, after_column);
+  if (ws.matching.matched_tokens == row.token_count) record_match(row_index, after_column);
 }
 
 void index_patterns() {
-  std::memset(ws.bucket_sizes, 0, sizeof ws.bucket_sizes);
-  for (std::uint32_t r = ws.first_pattern; r < ws.pattern_count; ++r) {
-    const CompiledPattern& row = ws.compiled_patterns[r];
+  std::memset(ws.matching.bucket_sizes, 0, sizeof ws.matching.bucket_sizes);
+  for (std::uint32_t r = ws.matching.first_pattern; r < ws.matching.pattern_count; ++r) {
+    const CompiledPattern& row = ws.patterns.compiled_patterns[r];
     if (row.token_count == 0) break;
     const PatternToken& first = row.tokens[0];
     for (std::uint32_t left = 1; left <= kNeighbourClasses; ++left) {
       if (first.left_kind < left) continue;
       for (std::uint32_t c = 0; c < kBucketCount; ++c) {
         if (first.length != 0 && static_cast<unsigned char>(first.text[0]) != c) continue;
-        std::uint8_t& size = ws.bucket_sizes[left - 1][c];
-        ws.row_buckets[left - 1][c][size++] = static_cast<std::uint8_t>(r);
+        std::uint8_t& size = ws.matching.bucket_sizes[left - 1][c];
+        ws.matching.row_buckets[left - 1][c][size++] = static_cast<std::uint8_t>(r);
       }
     }
   }
 }
 
 void match_line() {
-  ws.line_start_known = false;
-  for (std::uint32_t col = ws.scan_start_column;; ++col) {
+  ws.matching.line_start_known = false;
+  for (std::uint32_t col = ws.matching.scan_start_column;; ++col) {
     if (!prepare_column(col)) break;
-    const unsigned char line_char = static_cast<unsigned char>(ws.work_line[col]);
+    const unsigned char line_char = static_cast<unsigned char>(ws.run.work_line[col]);
     if (is_blank_or_tab(static_cast<char>(line_char))) continue;
     const std::uint32_t left = left_neighbour_class(col) - 1;
-    const std::uint8_t* rows = ws.row_buckets[left][line_char];
-    for (std::uint32_t i = 0; i < ws.bucket_sizes[left][line_char]; ++i) try_row_at(rows[i], col);
-  }
-}
-
-void match_line_trying_every_row() {
-  ws.line_start_known = false;
-  for (std::uint32_t col = ws.scan_start_column;; ++col) {
-    if (!prepare_column(col)) break;
-    if (is_blank_or_tab(ws.work_line[col])) continue;
-    for (std::uint32_t r = ws.first_pattern; r < ws.pattern_count; ++r) {
-      if (ws.compiled_patterns[r].token_count == 0) break;
-      try_row_at(r, col);
-    }
+    const std::uint8_t* rows = ws.matching.row_buckets[left][line_char];
+    for (std::uint32_t i = 0; i < ws.matching.bucket_sizes[left][line_char]; ++i) try_row_at(rows[i], col);
   }
 }

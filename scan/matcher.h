@@ -3,6 +3,44 @@
 
 #include <cstdint>
 
+#include "driver/capacities.h"
+
+// The last column a scan looks at; lines are shorter, so it never takes effect.
+inline constexpr std::uint32_t kScanEndColumn = 999;
+
+struct MatchRecord {
+  std::uint32_t row_number;    // matching row's index + 1
+  std::uint32_t start_column;  // first character of token 0
+  std::uint32_t after_column;  // first non-blank column after token 0
+  std::uint32_t end_column;    // one past the last token
+};
+
+// The matcher's part of the workspace.
+struct MatchingPart {
+  // Set once per run.
+  std::uint32_t first_pattern;
+  std::uint32_t pattern_count;
+  std::uint32_t scan_start_column;
+  std::uint32_t scan_end_column;
+  // The current line's matches, in column order.
+  std::uint32_t match_count;
+  MatchRecord match_list[kMatchListCapacity];
+  // The attempt in progress.
+  std::uint32_t matched_tokens;
+  std::uint32_t token_starts[kTokensPerPattern];
+  std::uint32_t token_ends[kTokensPerPattern];
+  std::uint32_t left_class;
+  std::uint32_t right_class;
+  // The first non-blank column of the line, once the scan has met it (the
+  // Meridol label rows match only there).
+  std::uint32_t line_start_column;
+  bool line_start_known;
+  // The rows that can begin at a column, by the class of the character
+  // before it and the column's character (see note [first-character-index]).
+  std::uint8_t row_buckets[kNeighbourClasses][kBucketCount][kCompiledPatternCapacity];
+  std::uint8_t bucket_sizes[kNeighbourClasses][kBucketCount];
+};
+
 // Sorts the compiled rows by the first character of their first token, once
 // per run after the rows are compiled (see note [first-character-index]).
 void index_patterns();
@@ -15,9 +53,13 @@ void reset_matches();
 // characters in taken_mask.
 void match_line();
 
-// The same scan trying every row at every column: the reference the indexed
-// scan must always agree with.
-void match_line_trying_every_row();
+// The column loop's own step: false at the end of the line.  Notes the
+// line's first non-blank column.
+bool prepare_column(std::uint32_t column);
+
+// Tries compiled row `row_index` with its token 0 anchored at `column`, and
+// records the match when the whole row is found.
+void try_row_at(std::uint32_t row_index, std::uint32_t column);
 
 // Sets left_class and right_class for a token occurrence at start.
 void classify_neighbours(std::uint32_t start, std::uint32_t length);

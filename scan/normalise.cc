@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr char kBlank = ' ';
+constexpr char kBlank = kMaskFree;
 
 // Literal and comment state within one line; every line starts outside both.
 struct LineState {
@@ -27,8 +27,8 @@ bool is_blank_or_tab(char c) { return c == ' ' || c == '\t'; }
 
 // True when nothing but blanks and tabs follows column i up to the line end.
 bool only_blanks_after(std::size_t i, std::size_t n) {
-  for (std::size_t j = i + 1; j < n && ws.work_line[j] != '\n'; ++j) {
-    if (!is_blank_or_tab(ws.work_line[j])) return false;
+  for (std::size_t j = i + 1; j < n && ws.run.work_line[j] != '\n'; ++j) {
+    if (!is_blank_or_tab(ws.run.work_line[j])) return false;
   }
   return true;
 }
@@ -40,11 +40,11 @@ bool only_blanks_after(std::size_t i, std::size_t n) {
 // ordinary continued statement after a continued literal keeps its keywords.
 void note_continuation(LineState& state, std::size_t i, std::size_t n) {
   if (state.in_double == kBlank && state.in_single == kBlank) {
-    if (ws.string_carry == '"') state.in_double = '"';
-    if (ws.string_carry == '\'') state.in_single = '\'';
-    ws.string_carry = kBlank;
+    if (ws.normalisation.string_carry == '"') state.in_double = '"';
+    if (ws.normalisation.string_carry == '\'') state.in_single = '\'';
+    ws.normalisation.string_carry = kBlank;
   } else if (only_blanks_after(i, n)) {
-    ws.string_carry = state.in_double != kBlank ? '"' : '\'';
+    ws.normalisation.string_carry = state.in_double != kBlank ? '"' : '\'';
   }
 }
 
@@ -52,62 +52,62 @@ void note_continuation(LineState& state, std::size_t i, std::size_t n) {
 // outside 0x20..0x7D (such as the second byte of a two-byte character).
 bool is_delimiting_quote(std::size_t i) {
   if (i == 0) return true;
-  const unsigned char before = static_cast<unsigned char>(ws.work_line[i - 1]);
+  const unsigned char before = static_cast<unsigned char>(ws.run.work_line[i - 1]);
   if (i == 1) return before != '\\';
-  const unsigned char two_before = static_cast<unsigned char>(ws.work_line[i - 2]);
+  const unsigned char two_before = static_cast<unsigned char>(ws.run.work_line[i - 2]);
   const bool escaping = before == '\\' && two_before >= 0x20 && two_before <= 0x7D && two_before != '\\';
   return !escaping;
 }
 
 void mark_literal_column(LineState& state, std::size_t i, std::size_t n) {
-  const char c = ws.work_line[i];
-  ws.taken_mask[i] = kBlank;
+  const char c = ws.run.work_line[i];
+  ws.normalisation.taken_mask[i] = kBlank;
   if (c == '&') note_continuation(state, i, n);
   const bool delimits = (c == '"' || c == '\'') && is_delimiting_quote(i);
   if (delimits && c == '"') {
-    ws.quote_mask[i] = state.in_single;
+    ws.normalisation.quote_mask[i] = state.in_single;
     if (state.in_single == kBlank) state.in_double = state.in_double == kBlank ? '"' : kBlank;
   } else if (delimits) {
-    ws.quote_mask[i] = state.in_double;
+    ws.normalisation.quote_mask[i] = state.in_double;
     if (state.in_double == kBlank) state.in_single = state.in_single == kBlank ? '\'' : kBlank;
   } else if (state.in_double != kBlank) {
-    ws.quote_mask[i] = '"';
+    ws.normalisation.quote_mask[i] = '"';
   } else if (state.in_single != kBlank) {
-    ws.quote_mask[i] = '\'';
+    ws.normalisation.quote_mask[i] = '\'';
   } else {
-    ws.quote_mask[i] = kBlank;
+    ws.normalisation.quote_mask[i] = kBlank;
   }
 }
 
 void test_comment_start(LineState& state, std::size_t i) {
-  if (ws.block_comment != kBlank || state.in_comment != kBlank) return;
-  const char c = ws.work_line[i];
-  if (i > 0 && c == '*' && ws.work_line[i - 1] == '/') {
-    ws.block_comment = '*';
-    ws.comment_carry = 'C';
+  if (ws.normalisation.block_comment != kBlank || state.in_comment != kBlank) return;
+  const char c = ws.run.work_line[i];
+  if (i > 0 && c == '*' && ws.run.work_line[i - 1] == '/') {
+    ws.normalisation.block_comment = kBlockCommentOpen;
+    ws.normalisation.comment_carry = kMarkerComment;
   }
-  if (c == '!') state.in_comment = '!';
+  if (c == '!') state.in_comment = kMaskComment;
   if (i == 0 && (c == 'c' || c == 'd' || c == '*')) {
-    state.in_comment = '!';
-    ws.line_flag = 'C';
+    state.in_comment = kMaskComment;
+    ws.normalisation.line_flag = kMarkerComment;
   }
 }
 
 void measure_column(std::size_t i) {
-  const char c = ws.work_line[i];
-  if (i < ws.first_nonblank && !is_blank_or_tab(c)) ws.first_nonblank = static_cast<std::uint32_t>(i);
-  if (i > ws.last_nonblank && !is_blank_or_tab(c) && c != '\n') ws.last_nonblank = static_cast<std::uint32_t>(i);
+  const char c = ws.run.work_line[i];
+  if (i < ws.normalisation.first_nonblank && !is_blank_or_tab(c)) ws.normalisation.first_nonblank = static_cast<std::uint32_t>(i);
+  if (i > ws.normalisation.last_nonblank && !is_blank_or_tab(c) && c != '\n') ws.normalisation.last_nonblank = static_cast<std::uint32_t>(i);
 }
 
 void mark_column(LineState& state, std::size_t i, std::size_t n) {
   measure_column(i);
-  const char c = ws.work_line[i];
+  const char c = ws.run.work_line[i];
   if (c == '\t') {
-    ws.quote_mask[i] = '\t';
-    ws.taken_mask[i] = '\t';
+    ws.normalisation.quote_mask[i] = '\t';
+    ws.normalisation.taken_mask[i] = '\t';
   } else if (state.in_comment != kBlank) {
-    ws.taken_mask[i] = state.in_comment;
-    ws.quote_mask[i] = kBlank;
+    ws.normalisation.taken_mask[i] = state.in_comment;
+    ws.normalisation.quote_mask[i] = kBlank;
   } else {
     mark_literal_column(state, i, n);
   }
@@ -115,22 +115,22 @@ void mark_column(LineState& state, std::size_t i, std::size_t n) {
 }
 
 void put_line_end(std::size_t column) {
-  ws.line_end = static_cast<std::uint32_t>(column);
-  ws.quote_mask[column] = '\n';
-  ws.taken_mask[column] = '\n';
-  ws.quote_mask[column + 1] = '\0';
-  ws.taken_mask[column + 1] = '\0';
+  ws.normalisation.line_end = static_cast<std::uint32_t>(column);
+  ws.normalisation.quote_mask[column] = '\n';
+  ws.normalisation.taken_mask[column] = '\n';
+  ws.normalisation.quote_mask[column + 1] = '\0';
+  ws.normalisation.taken_mask[column + 1] = '\0';
 }
 
 // The last character is normally the line feed.  A last line without one, or
 // a piece that filled the read buffer, gets a free blank column in its place
 // and the masks' line feed after it.
 void mark_line_end(std::size_t k) {
-  if (ws.work_line[k] == '\n') {
+  if (ws.run.work_line[k] == '\n') {
     put_line_end(k);
   } else {
-    ws.quote_mask[k] = kBlank;
-    ws.taken_mask[k] = kBlank;
+    ws.normalisation.quote_mask[k] = kBlank;
+    ws.normalisation.taken_mask[k] = kBlank;
     put_line_end(k + 1);
   }
 }
@@ -138,10 +138,10 @@ void mark_line_end(std::size_t k) {
 }  // namespace
 
 void normalise_line() {
-  ws.line_flag = ws.comment_carry;
-  const std::size_t n = std::strlen(ws.work_line);
-  ws.first_nonblank = 999;
-  ws.last_nonblank = 0;
+  ws.normalisation.line_flag = ws.normalisation.comment_carry;
+  const std::size_t n = std::strlen(ws.run.work_line);
+  ws.normalisation.first_nonblank = kNoColumn;
+  ws.normalisation.last_nonblank = 0;
   // A line whose first byte is NUL is empty: nothing to mark.
   if (n == 0) {
     put_line_end(0);

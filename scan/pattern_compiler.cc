@@ -20,31 +20,34 @@ bool ends_pattern(char c) { return c == '\0' || c == '\n' || c == '\xFF'; }
 
 bool is_blank_or_tab(char c) { return c == ' ' || c == '\t'; }
 
-// Boundary kind of a mark character, or 0 when it is no mark.
+constexpr std::uint32_t kNoMark = 0;
+
+// Boundary kind of a mark character, or kNoMark when it is no mark.
 std::uint32_t mark_kind(char c) {
   switch (c) {
     case '"':
     case ':':
-      return 1;
+      return kClassBlank;
     case '$':
-      return 3;
+      return kClassHyphen;
     case '@':
-      return 4;
+      return kClassOther;
     default:
-      return 0;
+      return kNoMark;
   }
 }
 
 void note_landmark_rows(const PatternToken& first) {
-  if (first.text[0] == ';') ws.semicolon_row = ws.compile_row + 1;
-  if (first.text[0] == '&') ws.ampersand_row = ws.compile_row + 1;
+  const std::uint32_t number = ws.patterns.compile_row + 1;
+  if (first.text[0] == ';') ws.patterns.semicolon_row = number;
+  if (first.text[0] == '&') ws.patterns.ampersand_row = number;
 }
 
 }  // namespace
 
 std::uint32_t compile_pattern() {
-  const char* pattern = ws.work_line;
-  CompiledPattern& row = ws.compiled_patterns[ws.compile_row];
+  const char* pattern = ws.run.work_line;
+  CompiledPattern& row = ws.patterns.compiled_patterns[ws.patterns.compile_row];
   const std::size_t end = std::strlen(pattern);
   std::size_t p = 0;
   std::uint32_t tokens = 0;
@@ -59,26 +62,26 @@ std::uint32_t compile_pattern() {
     }
     PatternToken& token = row.tokens[tokens];
     token.left_kind = mark_kind(c);
-    if (token.left_kind != 0) {
+    if (token.left_kind != kNoMark) {
       ++p;
     } else {
-      token.left_kind = 2;
+      token.left_kind = kClassPunctuation;
     }
     // The text runs to a blank, a closing mark or the end of the pattern.
     std::uint32_t length = 0;
     for (;;) {
       const char t = p < end ? pattern[p] : '\0';
       if (is_blank_or_tab(t)) {
-        token.right_kind = 2;
+        token.right_kind = kClassPunctuation;
         ++p;
         break;
       }
       if (ends_pattern(t)) {
-        token.right_kind = 2;
+        token.right_kind = kClassPunctuation;
         finished = true;
         break;
       }
-      if (mark_kind(t) != 0) {
+      if (mark_kind(t) != kNoMark) {
         token.right_kind = mark_kind(t);
         p += 2;
         break;

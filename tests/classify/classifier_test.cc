@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,96 +11,101 @@
 
 namespace {
 
-using Kinds = std::vector<std::uint32_t>;
+using ClassifierTest = ConversionTest;
 
-struct Expected {
-  std::uint32_t kind;
-  std::optional<std::string> text;  // none: a record without text
-  std::uint32_t operand_offset = 0;
-  char marker = ' ';
-};
-
-class ClassifierTest : public ConversionTest {
- protected:
-  std::uint32_t s() const { return ws.semicolon_row; }
-  std::uint32_t a() const { return ws.ampersand_row; }
-
-  void expect_records(const std::vector<Expected>& expected) {
-    ASSERT_EQ(ws.stmt_count, expected.size()) << ::testing::PrintToString(record_kinds());
-    for (std::uint32_t i = 0; i < expected.size(); ++i) {
-      const StatementRecord& r = record(i);
-      const Expected& e = expected[i];
-      SCOPED_TRACE("record " + std::to_string(i));
-      EXPECT_EQ(r.kind, e.kind);
-      EXPECT_EQ(r.marker, e.marker);
-      EXPECT_EQ(r.has_text, e.text ? 'Y' : 'N');
-      EXPECT_EQ(r.keyword_flag, e.text && e.kind != 0 ? 'Y' : 'N');
-      EXPECT_EQ(r.operand_offset, e.operand_offset);
-      const std::string text = e.text.value_or("");
-      EXPECT_EQ(r.text_length, text.size());
-      EXPECT_EQ(std::string(statement_text(r)), text + "\n");
-    }
-  }
-};
-
-TEST_F(ClassifierTest, AssignmentAndCall) {
-  feed("  x = y\n");
-  expect_records({{0, "x = y"}, {a() - 1, {}}});
+std::size_t count_of(const std::vector<std::string>& dump, const std::string& line) {
+  return static_cast<std::size_t>(std::count(dump.begin(), dump.end(), line));
 }
 
-TEST_F(ClassifierTest, CallKeepsItsWholeTextAndOperandOffset) {
-  feed("  Call Sub(a, b)\n");
-  expect_records({{50, "Call Sub(a, b)", 5}, {s() + 2, {}}, {s() + 3, {}}});
+TEST_F(ClassifierTest, AssignmentAndCall) {
+  feed("  x = y\n  Call Sub(a, b)\n");
+  EXPECT_RECORDS(R"~(
+    Text "x = y"
+    Equals
+    Call "Call Sub(a, b)" +5
+    OpenParen
+    CloseParen
+  )~");
+}
+
+TEST_F(ClassifierTest, FlagsAndNumbersOfEachKindOfRecord) {
+  feed("  subroutine s(a)\n  call f\n  x = y\n");
+  // The unit head: text without a number, then its words, numbered from 1.
+  EXPECT_EQ(record(0).statement_number, 0u);
+  EXPECT_EQ(record(1).statement_number, 1u);
+  const StatementRecord& call = record(4);
+  EXPECT_EQ(call.kind, kRowCall);
+  EXPECT_EQ(call.has_text, kYes);
+  EXPECT_EQ(call.keyword_flag, kYes);
+  EXPECT_EQ(call.statement_number, 4u);
+  // Text before a keyword has no number; the "=" after it has the next one.
+  const StatementRecord& text = record(5);
+  EXPECT_EQ(text.keyword_flag, kNo);
+  EXPECT_EQ(text.statement_number, 0u);
+  const StatementRecord& equals = record(6);
+  EXPECT_EQ(equals.statement_number, 5u);
+  EXPECT_EQ(equals.has_text, kNo);
+  EXPECT_EQ(equals.text_length, 0u);
+  EXPECT_STREQ(statement_text(equals), "\n");
 }
 
 TEST_F(ClassifierTest, BlockIfWithConditionClose) {
-  feed("  if (x > y) then\n");
-  expect_records({{37, "if (x > y) ", 3}, {s() + 2, {}}, {s() + 3, {}}, {20037, {}, 0, 'T'}, {40, "then", 4}});
-  feed("  z = 1\n");
-  EXPECT_EQ(record(5).kind, 0u);  // no END IF is owed
+  feed("  if (x > y) then\n  z = w\n");
+  EXPECT_RECORDS(R"~(
+    If "if (x > y) " +3
+    OpenParen
+    CloseParen
+    IfClose [T]
+    Then "then" +4
+    Text "z = w"
+    Equals
+  )~");
 }
 
 TEST_F(ClassifierTest, OneLineIfOwesAnEndIfBeforeTheNextLine) {
-  feed("  if (x > y) z = w\n");
-  expect_records({{37, "if (x > y) z = w", 3}, {s() + 2, {}}, {s() + 3, {}}, {20037, {}, 0, 'T'}, {a() - 1, {}}});
-  feed("  w = v\n");
-  EXPECT_EQ(record_kinds(), (Kinds{37, s() + 2, s() + 3, 20037, a() - 1, 33, 0, a() - 1}));
-  EXPECT_EQ(record(5).has_text, 'N');
+  feed("  if (x > y) z = w\n  w = v\n");
+  EXPECT_RECORDS(R"~(
+    If "if (x > y) z = w" +3
+    OpenParen
+    CloseParen
+    IfClose [T]
+    Equals
+    EndIf
+    Text "w = v"
+    Equals
+  )~");
 }
 
 TEST_F(ClassifierTest, SeparatorCarriesTheStatementAfterIt) {
-  feed("  a = b; c = d\n");
-  expect_records({{0, "a = b;"}, {a() - 1, {}}, {s(), " c = d", 1}, {a() - 1, {}}});
+  feed("  a = b; c = d\n  a = b;\n");
+  EXPECT_RECORDS(R"~(
+    Text "a = b;"
+    Equals
+    Semicolon " c = d" +1
+    Equals
+    Text "a = b;"
+    Equals
+    Semicolon
+  )~");
 }
 
-TEST_F(ClassifierTest, SeparatorAtTheLineEndHasNoText) {
-  feed("  a = b;\n");
-  expect_records({{0, "a = b;"}, {a() - 1, {}}, {s(), {}}});
-}
-
-TEST_F(ClassifierTest, TrailingCommentEndsTheTextAndGetsNoRecord) {
-  feed("  y = z ! note\n");
-  expect_records({{0, "y = z "}, {a() - 1, {}}});
-  feed("  ! only a comment\n");
-  EXPECT_EQ(ws.stmt_count, 2u);
+TEST_F(ClassifierTest, CommentsEndTheTextAndGetNoRecord) {
+  feed("  y = z ! note\n  ! only a comment\n\n   \t \nc fixed-form comment\n* another\n");
+  EXPECT_RECORDS(R"~(
+    Text "y = z "
+    Equals
+  )~");
 }
 
 TEST_F(ClassifierTest, ProgramUnitHeadIsPlainTextFollowedByItsWords) {
-  feed("  subroutine s(a)\n");
-  expect_records({{0, "subroutine s(a)"}, {s() + 4, {}}, {s() + 2, {}}, {s() + 3, {}}});
-  EXPECT_EQ(record(0).statement_number, 0u);
-  EXPECT_EQ(record(1).statement_number, 1u);
-}
-
-TEST_F(ClassifierTest, BlankCommentAndEmptyLinesAddNothing) {
-  feed("\n   \t \nc fixed-form comment\n* another\n");
-  EXPECT_EQ(ws.stmt_count, 0u);
-}
-
-TEST_F(ClassifierTest, LineWithoutMatchesIsOnePlainRecord) {
-  feed("  integer :: x\n");
-  expect_records({{0, "integer :: x"}});
-  EXPECT_EQ(record(0).statement_number, 1u);
+  feed("  subroutine s(a)\n  integer :: x\n");
+  EXPECT_RECORDS(R"~(
+    Text "subroutine s(a)"
+    Subroutine
+    OpenParen
+    CloseParen
+    Text "integer :: x"
+  )~");
 }
 
 TEST_F(ClassifierTest, TextIsTakenAsWrittenWithItsCase) {
@@ -111,95 +115,160 @@ TEST_F(ClassifierTest, TextIsTakenAsWrittenWithItsCase) {
 
 TEST_F(ClassifierTest, SpanOfAManyTokenRowSkipsTheMatchesItCovers) {
   feed("  do 10 i = 1, n\n");
-  expect_records({{51, "do 10 i = 1, n", 3}});
+  EXPECT_RECORDS(R"~(LabelledCountedDo1 "do 10 i = 1, n" +3)~");
 }
 
 TEST_F(ClassifierTest, CommentLineAddsOnlyTheOwedClosings) {
-  feed("  if (x) y = 1\nc comment\n");
-  EXPECT_EQ(record_kinds().back(), 33u);
-  EXPECT_EQ(ws.stmt_count, kMeridolEdition ? 6u : 7u);
+  feed("  if (x) y = t\nc comment\n");
+  EXPECT_EQ(dump_records().back(), "EndIf");
+  EXPECT_EQ(ws.records.stmt_count, 6u);
 }
 
 // ---- One-line IF and WHERE ---------------------------------------------------
 
 TEST_F(ClassifierTest, EndIfIsPostponedOverContinuationLines) {
-  feed("  if (x) y = &\n  & z\n  & + 1\n  w = v\n");
-  const Kinds kinds = record_kinds();
-  const auto end_if = std::find(kinds.begin(), kinds.end(), 33u);
-  ASSERT_NE(end_if, kinds.end());
-  EXPECT_EQ(kinds.end() - end_if, 3);  // END IF, then "w = v" and its "="
-  EXPECT_EQ(std::count(kinds.begin(), kinds.end(), 33u), 1);
+  feed("  if (x) y = &\n  & z\n  & + t\n  w = v\n");
+  EXPECT_RECORDS(R"~(
+    If "if (x) y = &" +3
+    OpenParen
+    CloseParen
+    IfClose [T]
+    Equals
+    Ampersand
+    Text "& z"
+    Ampersand
+    Text "& + t"
+    Ampersand
+    EndIf
+    Text "w = v"
+    Equals
+  )~");
 }
 
-TEST_F(ClassifierTest, ThenWithFurtherTextIsAOneLineIf) {
-  feed("  if (x) then y = 1\n  z = 2\n");
-  const Kinds kinds = record_kinds();
-  EXPECT_EQ(std::count(kinds.begin(), kinds.end(), 33u), 1);
-  feed("  if (x) then   \n  z = 2\n");
-  const Kinds more = record_kinds();
-  EXPECT_EQ(std::count(more.begin(), more.end(), 33u), 1);
-}
-
-TEST_F(ClassifierTest, ThenFollowedBySeparatorIsAOneLineIf) {
-  feed("  if (c) then ; x = y\n  z = 1\n");
-  const Kinds kinds = record_kinds();
-  EXPECT_EQ(std::count(kinds.begin(), kinds.end(), 33u), 1);
+TEST_F(ClassifierTest, ThenWithFurtherTextOrAMatchAfterItIsAOneLineIf) {
+  feed("  if (x) then y = t\n  z = u\n");
+  EXPECT_EQ(count_of(dump_records(), "EndIf"), 1u);
+  feed("  if (x) then   \n  z = u\n");
+  EXPECT_EQ(count_of(dump_records(), "EndIf"), 1u);  // trailing blanks are no text
+  feed("  if (c) then ; x = y\n  z = t\n");
+  EXPECT_EQ(count_of(dump_records(), "EndIf"), 2u);
 }
 
 TEST_F(ClassifierTest, WhereOwesEndWhereOnlyWhenSomethingCountsAfterTheMask) {
-  feed("  where (m) b(:) = c\n  x = 1\n");
-  Kinds kinds = record_kinds();
-  EXPECT_EQ(kinds[7], 21u) << ::testing::PrintToString(kinds);
-  TearDown();
-  SetUp();
+  feed("  where (m) b(:) = c\n  x = t\n");
+  EXPECT_RECORDS(R"~(
+    Where "where (m) b(:) = c" +6
+    OpenParen
+    CloseParen
+    WhereClose [T]
+    OpenParen
+    CloseParen
+    Equals
+    EndWhere
+    Text "x = t"
+    Equals
+  )~");
+}
+
+TEST_F(ClassifierTest, AnAssignmentAfterTheMaskOwesNothing) {
   feed("  where (m) b = c\n  x = q\n");
-  kinds = record_kinds();
-  EXPECT_EQ(std::count(kinds.begin(), kinds.end(), 21u), 0);
-  EXPECT_EQ(kinds, (Kinds{46, s() + 2, s() + 3, 20046, a() - 1, 0, a() - 1}));
+  EXPECT_RECORDS(R"~(
+    Where "where (m) b = c" +6
+    OpenParen
+    CloseParen
+    WhereClose [T]
+    Equals
+    Text "x = q"
+    Equals
+  )~");
 }
 
 TEST_F(ClassifierTest, EndWhereIsNeverPostponed) {
   feed("  where (m) b(:) = &\n  & c\n");
-  EXPECT_EQ(record_kinds()[8], 21u);
+  EXPECT_EQ(dump_record(8), "EndWhere");
 }
 
 // ---- Conditions ----------------------------------------------------------------
 
 TEST_F(ClassifierTest, NestedBracketsCloseAtTheOuterBracket) {
   feed("  if (a(i) > 0) then\n");
-  EXPECT_EQ(record_kinds(), (Kinds{37, s() + 2, s() + 2, s() + 3, s() + 3, 20037, 40}));
+  EXPECT_RECORDS(R"~(
+    If "if (a(i) > 0) " +3
+    OpenParen
+    OpenParen
+    CloseParen
+    CloseParen
+    IfClose [T]
+    Then "then" +4
+  )~");
 }
 
 TEST_F(ClassifierTest, ConditionSpreadOverTwoLines) {
   feed("  if (a > &\n  & b) then\n");
-  EXPECT_EQ(record_kinds(), (Kinds{37, s() + 2, a(), 0, a(), s() + 3, 20037, 40}));
-  EXPECT_EQ(record_text(3), "& b) ");
+  EXPECT_RECORDS(R"~(
+    If "if (a > &" +3
+    OpenParen
+    Ampersand
+    Text "& b) "
+    Ampersand
+    CloseParen
+    IfClose [T]
+    Then "then" +4
+  )~");
 }
 
 TEST_F(ClassifierTest, KeywordInsideAnIdentifierLeavesTheConditionOpen) {
-  feed("  if_flag = 1\n  call f(x)\n  y = 2\n  z = 3\n");
-  const Kinds kinds = record_kinds();
-  // The next bracket pair, the CALL's, closes the IF's "condition".
-  const auto close = std::find(kinds.begin(), kinds.end(), 20037u);
-  ASSERT_NE(close, kinds.end());
-  EXPECT_EQ(*(close - 1), s() + 3);
-  EXPECT_EQ(*(close - 3), 50u);
-  // Then the "=" of "y = 2" decides: a one-line IF, closed before "z = 3".
-  ASSERT_EQ(std::count(kinds.begin(), kinds.end(), 33u), 1);
-  const auto end_if = std::find(kinds.begin(), kinds.end(), 33u);
-  EXPECT_EQ(record_text(static_cast<std::uint32_t>(end_if - kinds.begin()) + 1), "z = 3");
+  feed("  if_flag = t\n  call f(x)\n  y = u\n  z = v\n");
+  // The next bracket pair, the CALL's, closes the IF's "condition"; then the
+  // "=" of "y = u" decides: a one-line IF, closed before "z = v".
+  EXPECT_RECORDS(R"~(
+    If "if_flag = t" +2
+    Equals
+    Call "call f(x)" +5
+    OpenParen
+    CloseParen
+    IfClose [T]
+    Text "y = u"
+    Equals
+    EndIf
+    Text "z = v"
+    Equals
+  )~");
 }
 
 TEST_F(ClassifierTest, ConditionKeywordInsideAConditionStartsOver) {
   feed("  if (a + while (b)) y = z\n");
-  EXPECT_EQ(record_kinds(), (Kinds{37, s() + 2, 73, s() + 2, s() + 3, 20073, s() + 3, a() - 1}));
-  EXPECT_EQ(record_text(0), "if (a + ");
+  EXPECT_RECORDS(R"~(
+    If "if (a + " +3
+    OpenParen
+    While "while (b)) y = z" +6
+    OpenParen
+    CloseParen
+    WhileClose [T]
+    CloseParen
+    Equals
+  )~");
 }
 
 TEST_F(ClassifierTest, SelectCaseAndWhileGetOnlyTheirCloseRecords) {
-  feed("  select case (n)\n  case (1)\n  do while (x > y)\n  z = q\n");
-  EXPECT_EQ(record_kinds(), (Kinds{41, s() + 2, s() + 3, 20041, 44, s() + 2, s() + 3, 20044, 72, 73, s() + 2,
-                                   s() + 3, 20073, 0, a() - 1}));
+  feed("  select case (n)\n  case (k)\n  do while (x > y)\n  z = q\n");
+  EXPECT_RECORDS(R"~(
+    SelectCase "select case (n)" +7
+    OpenParen
+    CloseParen
+    SelectCaseClose [T]
+    Case "case (k)" +5
+    OpenParen
+    CloseParen
+    CaseClose [T]
+    Do "do " +3
+    While "while (x > y)" +6
+    OpenParen
+    CloseParen
+    WhileClose [T]
+    Text "z = q"
+    Equals
+  )~");
 }
 
 // ---- Labelled DO loops --------------------------------------------------------
@@ -207,99 +276,188 @@ TEST_F(ClassifierTest, SelectCaseAndWhileGetOnlyTheirCloseRecords) {
 TEST_F(ClassifierTest, SharedLabelEndsBothLoops) {
   feed("  do 10 i = 1, n\n  do 10 j = 1, m\n  x = q\n10 continue\n  y = r\n");
   if (kMeridolEdition) {
-    EXPECT_EQ(record_kinds(), (Kinds{51, 51, 0, 133, 74, 20035, 20035, 0, 133}));
+    // The loop ends follow the CONTINUE, first among the next statement's records.
+    EXPECT_RECORDS(R"~(
+      LabelledCountedDo1 "do 10 i = 1, n" +3
+      LabelledCountedDo1 "do 10 j = 1, m" +3
+      Text "x = q"
+      Equals
+      LabelledContinue1 "10 continue" +1
+      LoopEnd [E]
+      LoopEnd [E]
+      Text "y = r"
+      Equals
+    )~");
   } else {
-    EXPECT_EQ(record_kinds(), (Kinds{51, 51, 0, 123, 20035, 20035, 74, 0, 123}));
+    // The loop ends come at once, before the CONTINUE's own record.
+    EXPECT_RECORDS(R"~(
+      LabelledCountedDo1 "do 10 i = 1, n" +3
+      LabelledCountedDo1 "do 10 j = 1, m" +3
+      Text "x = q"
+      Equals
+      LoopEnd [E]
+      LoopEnd [E]
+      LabelledContinue1 "10 continue" +1
+      Text "y = r"
+      Equals
+    )~");
   }
-  EXPECT_EQ(ws.label_depth, 0u);
-  EXPECT_EQ(record(kMeridolEdition ? 5 : 4).marker, 'E');
+  EXPECT_EQ(ws.tracking.label_depth, 0u);
 }
 
 TEST_F(ClassifierTest, LabelWithCommaIsNeverEnded) {
   feed("  do 20 k = 1, 3\n  do 10, i = 1, n\n10 continue\n20 continue\n");
-  const Kinds kinds = record_kinds();
-  EXPECT_EQ(std::count(kinds.begin(), kinds.end(), 20035u), 0);
-  EXPECT_EQ(ws.label_depth, 2u);
-  EXPECT_STREQ(ws.label_stack[2], "10,  ");
+  EXPECT_EQ(count_of(dump_records(), "LoopEnd [E]"), 0u);
+  EXPECT_EQ(ws.tracking.label_depth, 2u);
+  EXPECT_STREQ(ws.tracking.label_stack[2], "10,  ");
 }
 
 TEST_F(ClassifierTest, LabelAtTheLineEndKeepsTheLineFeed) {
   feed("  do 10\n10 continue\n");
-  EXPECT_EQ(ws.label_depth, 1u);
-  EXPECT_STREQ(ws.label_stack[1], "10\n");  // the NUL after the line feed is copied too
+  EXPECT_EQ(ws.tracking.label_depth, 1u);
+  EXPECT_STREQ(ws.tracking.label_stack[1], "10\n");  // the NUL after the line feed is copied too
 }
 
 TEST_F(ClassifierTest, LabelledEndDo) {
   feed("  do 10 i = 1, n\n10 end do\n  y = r\n");
   if (kMeridolEdition) {
-    EXPECT_EQ(record_kinds(), (Kinds{51, 94, 20035, 0, 133}));
-    EXPECT_EQ(record_text(1), "10 end do");
+    EXPECT_RECORDS(R"~(
+      LabelledCountedDo1 "do 10 i = 1, n" +3
+      LabelledEndDo1 "10 end do" +1
+      LoopEnd [E]
+      Text "y = r"
+      Equals
+    )~");
   } else {
     // Not recognised as labelled: the label is leading text, the loop stays open.
-    EXPECT_EQ(record_kinds(), (Kinds{51, 0, 35, 0, 123}));
-    EXPECT_EQ(record_text(1), "10 ");
-    EXPECT_EQ(ws.label_depth, 1u);
+    EXPECT_RECORDS(R"~(
+      LabelledCountedDo1 "do 10 i = 1, n" +3
+      Text "10 "
+      EndDo "end do" +4
+      Text "y = r"
+      Equals
+    )~");
+    EXPECT_EQ(ws.tracking.label_depth, 1u);
   }
 }
 
 TEST_F(ClassifierTest, LabelledEndDoThatEndsNoLoop) {
   feed("10 end do\n  y = r\n");
   if (kMeridolEdition) {
-    EXPECT_EQ(record_kinds(), (Kinds{35, 0, 133}));
+    EXPECT_RECORDS(R"~(
+      EndDo "10 end do" +1
+      Text "y = r"
+      Equals
+    )~");
   } else {
-    EXPECT_EQ(record_kinds(), (Kinds{0, 35, 0, 123}));
+    EXPECT_RECORDS(R"~(
+      Text "10 "
+      EndDo "end do" +4
+      Text "y = r"
+      Equals
+    )~");
   }
 }
 
 TEST_F(ClassifierTest, SorvaneEndDoLeavesALabelThatALaterContinueEnds) {
-  if (kMeridolEdition) GTEST_SKIP() << "the Meridol edition ends the loop at its labelled END DO";
   feed("  do 10 i = 1, n\n10 end do\n  do 10 j = 1, n\n10 continue\n");
-  const Kinds kinds = record_kinds();
-  EXPECT_EQ(std::count(kinds.begin(), kinds.end(), 20035u), 2);
-  EXPECT_EQ(ws.label_depth, 0u);
+  EXPECT_EQ(count_of(dump_records(), "LoopEnd [E]"), kMeridolEdition ? 1u : 2u);
+  EXPECT_EQ(ws.tracking.label_depth, 0u);
 }
 
 TEST_F(ClassifierTest, AnyLabelledStatementEndsAMeridolLoop) {
   feed("  do 10 i = 1, n\n10 y = z\n  w = q\n");
   if (kMeridolEdition) {
-    EXPECT_EQ(record_kinds(), (Kinds{51, 104, 133, 20035, 0, 133}));
-    EXPECT_EQ(record_text(1), "10 y = z");
+    EXPECT_RECORDS(R"~(
+      LabelledCountedDo1 "do 10 i = 1, n" +3
+      Label1 "10 y = z" +1
+      Equals
+      LoopEnd [E]
+      Text "w = q"
+      Equals
+    )~");
   } else {
-    EXPECT_EQ(record_kinds(), (Kinds{51, 0, 123, 0, 123}));
-    EXPECT_EQ(record_text(1), "10 y = z");
+    EXPECT_RECORDS(R"~(
+      LabelledCountedDo1 "do 10 i = 1, n" +3
+      Text "10 y = z"
+      Equals
+      Text "w = q"
+      Equals
+    )~");
   }
 }
 
 TEST_F(ClassifierTest, MeridolLoopEndComesBeforeTheIfOfALabelledIf) {
   feed("  do 10 i = 1, n\n10 if (x) y = z\n");
   if (kMeridolEdition) {
-    EXPECT_EQ(record_kinds(), (Kinds{51, 104, 20035, 37, 120, 121, 20037, 133}));
-    EXPECT_EQ(record_text(1), "10 ");
+    EXPECT_RECORDS(R"~(
+      LabelledCountedDo1 "do 10 i = 1, n" +3
+      Label1 "10 " +1
+      LoopEnd [E]
+      If "if (x) y = z" +3
+      OpenParen
+      CloseParen
+      IfClose [T]
+      Equals
+    )~");
   } else {
-    EXPECT_EQ(record_kinds(), (Kinds{51, 0, 37, 110, 111, 20037, 123}));
+    EXPECT_RECORDS(R"~(
+      LabelledCountedDo1 "do 10 i = 1, n" +3
+      Text "10 "
+      If "if (x) y = z" +3
+      OpenParen
+      CloseParen
+      IfClose [T]
+      Equals
+    )~");
   }
 }
 
 TEST_F(ClassifierTest, MeridolLoopEndsAreHeldBackAfterAContinuation) {
-  if (!kMeridolEdition) GTEST_SKIP() << "Sorvane loop ends are appended at once";
-  feed("  do 10 i = 1, n\n10 x = a + &\n  & b\n  y = 1\n  z = 2\n");
-  const Kinds kinds = record_kinds();
-  // Owed after the labelled statement; every flush point until "z = 2" follows an "&".
-  EXPECT_EQ(kinds, (Kinds{51, 104, 133, 134, 0, 134, 0, 133, 20035, 0, 133}));
+  feed("  do 10 i = 1, n\n10 x = a + &\n  & b\n  y = t\n  z = u\n");
+  if (!kMeridolEdition) {
+    EXPECT_EQ(count_of(dump_records(), "LoopEnd [E]"), 0u);
+    return;
+  }
+  // Owed after the labelled statement; every flush point until "z = u" follows an "&".
+  EXPECT_RECORDS(R"~(
+    LabelledCountedDo1 "do 10 i = 1, n" +3
+    Label1 "10 x = a + &" +1
+    Equals
+    Ampersand
+    Text "& b"
+    Ampersand
+    Text "y = t"
+    Equals
+    LoopEnd [E]
+    Text "z = u"
+    Equals
+  )~");
 }
 
 TEST_F(ClassifierTest, OwedLoopEndsAtTheEndOfInputGiveNoRecord) {
   feed("  do 10 i = 1, n\n10 continue\n");
-  EXPECT_EQ(record_kinds(), kMeridolEdition ? (Kinds{51, 74}) : (Kinds{51, 20035, 74}));
+  if (kMeridolEdition) {
+    EXPECT_RECORDS(R"~(
+      LabelledCountedDo1 "do 10 i = 1, n" +3
+      LabelledContinue1 "10 continue" +1
+    )~");
+  } else {
+    EXPECT_RECORDS(R"~(
+      LabelledCountedDo1 "do 10 i = 1, n" +3
+      LoopEnd [E]
+      LabelledContinue1 "10 continue" +1
+    )~");
+  }
 }
 
 // ---- The statement limit -------------------------------------------------------
 
 TEST_F(ClassifierTest, TableIsNeverWrittenPastItsCapacity) {
   // Fill the table to one short of the limit, then a line with many records.
-  ws.stmt_count = kStatementCapacity - 1;
+  ws.records.stmt_count = kStatementCapacity - 1;
   EXPECT_THROW(feed("  a(1) = b(2) + c(3); d(4) = e(5)\n"), FatalExit);
-  EXPECT_EQ(ws.stmt_count, kStatementCapacity);
+  EXPECT_EQ(ws.records.stmt_count, kStatementCapacity);
   EXPECT_EQ(shown_messages().back(), (ShownMessage{"Sorry", "プログラムの規模が大き過ぎます。"}));
 }
 

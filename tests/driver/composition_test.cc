@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -13,7 +11,9 @@
 #include <vector>
 
 #include "chart/chart_model.h"
+#include "chart/glyphs.h"
 #include "classify/statement_records.h"
+#include "driver/platform.h"
 #include "driver/chart_writer.h"
 #include "tests/support/conversion_fixture.h"
 
@@ -27,39 +27,21 @@ std::string repeat(const std::string& glyph, int times) {
   return out;
 }
 
-const std::uint32_t kAssignCaption = kMeridolEdition ? 103 : 93;
-
 class CompositionTest : public ConversionTest {
  protected:
   void SetUp() override {
     ConversionTest::SetUp();
-    char name[] = "/tmp/kmt_chart_XXXXXX";
-    const int fd = mkstemp(name);
-    ASSERT_GE(fd, 0);
-    close(fd);
-    chart_path_ = name;
-    ws.output_file = std::fopen(name, "wb");
-  }
-  void TearDown() override {
-    ConversionTest::TearDown();
-    std::remove(chart_path_.c_str());
-  }
-
-  std::uint32_t add_text(const std::string& text) {
-    EXPECT_LE(text.size(), kMaxPieceLength);
-    StatementRecord& r = ws.statement_table[ws.stmt_count];
-    r.has_text = 'Y';
-    set_statement_text(r, text.c_str(), static_cast<std::uint32_t>(text.size()));
-    return ws.stmt_count++;
+    ws.run.output_file = platform_open_file("chart.txt", "wb");
   }
 
   // Starts a new chart row; returns it for its cells.  The rows go into the
   // row store when the chart is composed.
-  ChartRow& add_row(std::uint32_t depth = 0, std::uint32_t level_kind = 0, char marker = 0) {
+  ChartRow& add_row(std::uint32_t depth = 0, ConnectorKind level_kind = kConnectorUnset,
+                    Marker marker = kMarkerUnset) {
     rows_.emplace_back();
     ConnectorRecord& k = rows_.back().second;
     k.connector_depth = depth;
-    for (std::uint32_t d = 0; d < depth; ++d) k.levels[d] = connector_level(d + 1 == depth ? level_kind : 1);
+    for (std::uint32_t d = 0; d < depth; ++d) k.levels[d] = connector_level(d + 1 == depth ? level_kind : kConnectorPass);
     rows_.back().first.row_marker = marker;
     return rows_.back().first;
   }
@@ -72,18 +54,19 @@ class CompositionTest : public ConversionTest {
     rows_.clear();
     compose_and_write_chart();
   }
-  static void glyph(ChartRow& row, char kind, std::uint32_t value) { append_cell(row, glyph_cell(kind, value)); }
+  static void glyph(ChartRow& row, CellKind kind, std::uint32_t value) { append_cell(row, glyph_cell(kind, value)); }
+  static void piece(ChartRow& row, std::uint32_t value) { glyph(row, kCellGlyph6, value); }
+  static void spacer(ChartRow& row) { glyph(row, kCellGlyph2, kGlyphSpacer); }
   void text(ChartRow& row, const std::string& t) {
-    const std::uint32_t index = add_text(t);
-    append_cell(row, ChartCell{'P', index, 0, ws.statement_table[index].text_length});
+    const std::uint32_t index = add_text(kKindPlainText, t);
+    append_cell(row, ChartCell{kCellText, index, 0, ws.records.statement_table[index].text_length});
   }
 
   // The chart file's bytes.
   std::string written() {
     compose();
     finish_chart_file();
-    std::ifstream chart(chart_path_, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(chart), {});
+    return take_chart();
   }
   Lines written_lines() {
     const std::string utf8 = chart_to_utf8(written());
@@ -98,16 +81,16 @@ class CompositionTest : public ConversionTest {
 
   // The else branch of a block IF: one bracket at level 1.
   void build_else_branch(const std::string& assignment) {
-    ChartRow& a = add_row(1, 2);
-    glyph(a, '2', 0), glyph(a, '6', 1), glyph(a, '6', 7);
-    ChartRow& b = add_row(1, 1);
-    glyph(b, '2', 0), glyph(b, '6', 38), text(b, "else");
-    ChartRow& c = add_row(1, 1);
-    glyph(c, '2', 0), glyph(c, '6', kAssignCaption), text(c, assignment);
-    ChartRow& d = add_row(1, 1);
-    glyph(d, '2', 0), glyph(d, '6', 1), text(d, "=");
-    ChartRow& e = add_row(1, 4);
-    glyph(e, '2', 0), glyph(e, '6', 8), glyph(e, '6', 9);
+    ChartRow& a = add_row(1, kConnectorTop);
+    spacer(a), piece(a, kPieceLine), piece(a, kPieceLeave);
+    ChartRow& b = add_row(1, kConnectorPass);
+    spacer(b), piece(b, kCaptionElse), text(b, "else");
+    ChartRow& c = add_row(1, kConnectorPass);
+    spacer(c), piece(c, kCaptionAssign), text(c, assignment);
+    ChartRow& d = add_row(1, kConnectorPass);
+    spacer(d), piece(d, kPieceLine), text(d, "=");
+    ChartRow& e = add_row(1, kConnectorBottom);
+    spacer(e), piece(e, kPieceJoin), piece(e, kPieceArrive);
   }
 
   std::string chart_path_;
@@ -123,9 +106,9 @@ TEST_F(CompositionTest, BracketOfAnElseBranch) {
                                  "  │    =       │",
                                  "  ├" + repeat("←", 6) + "┘",
                              }));
-  EXPECT_EQ(ws.bracket_start_columns[0], 14u);
-  EXPECT_EQ(ws.bracket_end_columns[0], 16u);
-  EXPECT_EQ(ws.row_widths[0], 16u);
+  EXPECT_EQ(ws.composition.bracket_start_columns[0], 14u);
+  EXPECT_EQ(ws.composition.bracket_end_columns[0], 16u);
+  EXPECT_EQ(ws.composition.row_widths[0], 16u);
 }
 
 TEST_F(CompositionTest, WiderRowMovesTheBracket) {
@@ -142,19 +125,19 @@ TEST_F(CompositionTest, WiderRowMovesTheBracket) {
 
 TEST_F(CompositionTest, RowWithoutConnectorsEndsAfterItsCells) {
   ChartRow& row = add_row();
-  glyph(row, '2', 0), glyph(row, '6', 45), text(row, "call s");
+  spacer(row), piece(row, kCaptionCall), text(row, "call s");
   EXPECT_EQ(written(), "  \x81\x9D\x8C\xC4\x8F\x6F" "call s\r\n");
 }
 
 TEST_F(CompositionTest, EmptyChartWritesNothing) { EXPECT_EQ(written(), ""); }
 
 TEST_F(CompositionTest, CommentRowNeverShowsBracketLines) {
-  ChartRow& top = add_row(1, 2);
-  glyph(top, '6', 7);
-  ChartRow& comment = add_row(1, 1, 'C');
+  ChartRow& top = add_row(1, kConnectorTop);
+  piece(top, kPieceLeave);
+  ChartRow& comment = add_row(1, kConnectorPass, kMarkerComment);
   text(comment, "c note");
-  ChartRow& bottom = add_row(1, 4);
-  glyph(bottom, '6', 9);
+  ChartRow& bottom = add_row(1, kConnectorBottom);
+  piece(bottom, kPieceArrive);
   const Lines lines = written_lines();
   ASSERT_EQ(lines.size(), 3u);
   EXPECT_EQ(lines[1], "c note");
@@ -179,9 +162,9 @@ TEST_F(CompositionTest, RowOf503ColumnsIsRefused) {
 class BracketColumnTest : public CompositionTest {
  protected:
   void build_bracket(std::uint32_t bottom_width) {
-    ChartRow& top = add_row(1, 2);
-    glyph(top, '6', 7);
-    ChartRow& bottom = add_row(1, 4);
+    ChartRow& top = add_row(1, kConnectorTop);
+    piece(top, kPieceLeave);
+    ChartRow& bottom = add_row(1, kConnectorBottom);
     for (; bottom_width > 150; bottom_width -= 150) text(bottom, std::string(150, 'z'));
     text(bottom, std::string(bottom_width, 'z'));
   }
@@ -190,7 +173,7 @@ class BracketColumnTest : public CompositionTest {
 TEST_F(BracketColumnTest, ColumnOf502IsAccepted) {
   build_bracket(500);
   const std::string bytes = written();
-  EXPECT_EQ(ws.bracket_end_columns[0], 502u);
+  EXPECT_EQ(ws.composition.bracket_end_columns[0], 502u);
   EXPECT_EQ(bytes.substr(bytes.size() - 4), "\x84\xA3\r\n");  // "┘" in columns 502 and 503
 }
 
@@ -201,14 +184,14 @@ TEST_F(BracketColumnTest, ColumnOf503IsRefused) {
 }
 
 TEST_F(CompositionTest, NestedBracketsStandRightOfEachOther) {
-  ChartRow& outer_top = add_row(1, 2);
-  glyph(outer_top, '6', 7);
-  ChartRow& inner_top = add_row(2, 2);
-  glyph(inner_top, '6', 7);
-  ChartRow& inner_bottom = add_row(2, 4);
-  glyph(inner_bottom, '6', 9);
-  ChartRow& outer_bottom = add_row(1, 4);
-  glyph(outer_bottom, '6', 9);
+  ChartRow& outer_top = add_row(1, kConnectorTop);
+  piece(outer_top, kPieceLeave);
+  ChartRow& inner_top = add_row(2, kConnectorTop);
+  piece(inner_top, kPieceLeave);
+  ChartRow& inner_bottom = add_row(2, kConnectorBottom);
+  piece(inner_bottom, kPieceArrive);
+  ChartRow& outer_bottom = add_row(1, kConnectorBottom);
+  piece(outer_bottom, kPieceArrive);
   EXPECT_EQ(written_lines(), (Lines{
                                  "└────┐",
                                  "└───┐│",
@@ -220,36 +203,36 @@ TEST_F(CompositionTest, NestedBracketsStandRightOfEachOther) {
 // ---- Rows at a level where no bracket is open (unbalanced structure) ----------
 
 TEST_F(CompositionTest, PassWithNoOpenBracketDrawsNothing) {
-  ChartRow& row = add_row(1, 1);
+  ChartRow& row = add_row(1, kConnectorPass);
   text(row, "call s");
   EXPECT_EQ(written(), "call s\r\n");
 }
 
 TEST_F(CompositionTest, BottomWithNoOpenBracketClosesTheLevelAndDrawsNothing) {
-  ChartRow& stray = add_row(1, 4);
+  ChartRow& stray = add_row(1, kConnectorBottom);
   text(stray, "x");
-  ChartRow& top = add_row(1, 2);
-  glyph(top, '6', 7);
-  ChartRow& bottom = add_row(1, 4);
-  glyph(bottom, '6', 9);
+  ChartRow& top = add_row(1, kConnectorTop);
+  piece(top, kPieceLeave);
+  ChartRow& bottom = add_row(1, kConnectorBottom);
+  piece(bottom, kPieceArrive);
   EXPECT_EQ(written_lines(), (Lines{"x", "└───┐", "←←←←┘"}));
 }
 
 TEST_F(CompositionTest, RowEndsAfterItsDeeperGlyphWhenLevelOneIsClosed) {
-  ChartRow& top = add_row(2, 2);  // a bracket at level 2 only
-  glyph(top, '6', 7);
-  ChartRow& pass = add_row(2, 1);
+  ChartRow& top = add_row(2, kConnectorTop);  // a bracket at level 2 only
+  piece(top, kPieceLeave);
+  ChartRow& pass = add_row(2, kConnectorPass);
   text(pass, "ab");
-  ChartRow& bottom = add_row(2, 4);
-  glyph(bottom, '6', 9);
+  ChartRow& bottom = add_row(2, kConnectorBottom);
+  piece(bottom, kPieceArrive);
   EXPECT_EQ(written_lines(), (Lines{"└───┐", "ab      │", "←←←←┘"}));
 }
 
 TEST_F(CompositionTest, TopWithoutBottomStartsItsRunAtItsOwnWidth) {
-  ChartRow& top = add_row(1, 2);
+  ChartRow& top = add_row(1, kConnectorTop);
   text(top, "abcd");
   EXPECT_EQ(written_lines(), (Lines{"abcd─┐"}));
-  EXPECT_EQ(ws.bracket_start_columns[0], 4u);
+  EXPECT_EQ(ws.composition.bracket_start_columns[0], 4u);
 }
 
 }  // namespace

@@ -8,51 +8,13 @@
 
 #include "driver/conversion_run.h"
 #include "driver/messages.h"
-#include "driver/platform.h"
 #include "driver/workspace.h"
+#include "tests/support/memory_platform.h"
 
 namespace {
 
 constexpr const char* kSourcePath = "source.f90";
 constexpr const char* kChartPath = "chart.txt";
-
-// Thrown by platform_exit_fatal and caught by convert_in_memory.
-struct FatalExit {};
-
-// What the platform layer holds for the run in progress.
-struct MemoryFiles {
-  std::string_view source;
-  char* chart_buffer = nullptr;  // owned by the memory stream until it is closed
-  std::size_t chart_size = 0;
-  std::vector<std::string> messages;
-};
-
-MemoryFiles files;
-
-}  // namespace
-
-// ---- Platform layer ------------------------------------------------------------
-
-void platform_show_message(const char* text, const char* title) {
-  files.messages.push_back(std::string(title) + ": " + text);
-}
-
-void platform_exit_fatal() { throw FatalExit{}; }
-
-std::FILE* platform_open_file(const char* /*path*/, const char* mode) {
-  if (mode[0] == 'r') {
-    // Opened for reading only, so the bytes are never written through.
-    return fmemopen(const_cast<char*>(files.source.data()), files.source.size(), "r");
-  }
-  return open_memstream(&files.chart_buffer, &files.chart_size);
-}
-
-// Source and chart are distinct memory files.
-bool platform_same_file(const char* /*first_path*/, const char* /*second_path*/) { return false; }
-
-// ---- Runs ------------------------------------------------------------------------
-
-namespace {
 
 // How far into the big tables a run may have written: the workspace reset
 // clears the run state, but not these.
@@ -66,10 +28,10 @@ struct UsedTables {
 UsedTables tables_used_by_run() {
   // A line appends its records and pushes its labels before the statement
   // limit is tested, and a refused append lands in the last slot.
-  const std::size_t statements = std::min<std::size_t>(ws.stmt_count + std::size_t{1}, kStatementCapacity) + 1;
-  const std::size_t labels = std::min(ws.stmt_count + kMatchListCapacity + 2, kLabelStackCapacity);
-  const std::size_t chart_rows = std::min<std::size_t>(ws.chart_row_count + std::size_t{1}, kChartRowCapacity);
-  return {statements, ws.statement_text_used, labels, chart_rows};
+  const std::size_t statements = std::min<std::size_t>(ws.records.stmt_count + std::size_t{1}, kStatementCapacity) + 1;
+  const std::size_t labels = std::min(ws.records.stmt_count + kMatchListCapacity + 2, kLabelStackCapacity);
+  const std::size_t chart_rows = std::min<std::size_t>(ws.building.chart_row_count + std::size_t{1}, kChartRowCapacity);
+  return {statements, ws.records.statement_text_used, labels, chart_rows};
 }
 
 template <typename T>
@@ -78,47 +40,31 @@ void fill_prefix(T* table, std::size_t count, unsigned char fill) {
 }
 
 void fill_row_store(std::size_t rows, unsigned char fill) {
-  fill_prefix(ws.row_cell_counts, rows, fill);
-  fill_prefix(ws.row_widths, rows, fill);
-  fill_prefix(ws.row_markers, rows, fill);
-  fill_prefix(ws.connector_depths, rows, fill);
-  fill_prefix(ws.bracket_end_columns, rows, fill);
-  fill_prefix(ws.bracket_start_columns, rows, fill);
-  fill_prefix(ws.row_cell_starts, rows, fill);
-  fill_prefix(ws.row_level_starts, rows, fill);
-  fill_prefix(ws.stored_cells, rows * kCellStorage, fill);
-  fill_prefix(ws.stored_levels, rows * kLevelStorage, fill);
+  fill_prefix(ws.building.row_cell_counts, rows, fill);
+  fill_prefix(ws.composition.row_widths, rows, fill);
+  fill_prefix(ws.building.row_markers, rows, fill);
+  fill_prefix(ws.building.connector_depths, rows, fill);
+  fill_prefix(ws.composition.bracket_end_columns, rows, fill);
+  fill_prefix(ws.composition.bracket_start_columns, rows, fill);
+  fill_prefix(ws.building.row_cell_starts, rows, fill);
+  fill_prefix(ws.building.row_level_starts, rows, fill);
+  fill_prefix(ws.building.stored_cells, rows * kCellStorage, fill);
+  fill_prefix(ws.building.stored_levels, rows * kLevelStorage, fill);
 }
 
 void fill_tables(const UsedTables& used, unsigned char fill) {
-  std::memset(ws.closing_rows, fill, sizeof ws.closing_rows);
-  std::memset(ws.branch_closers, fill, sizeof ws.branch_closers);
-  std::memset(ws.loop_entry_rows, fill, sizeof ws.loop_entry_rows);
-  std::memset(ws.loop_return_rows, fill, sizeof ws.loop_return_rows);
-  std::memset(ws.loop_test_rows, fill, sizeof ws.loop_test_rows);
-  std::memset(ws.loop_exit_rows, fill, sizeof ws.loop_exit_rows);
-  std::memset(ws.label_stack, fill, sizeof ws.label_stack[0] * used.labels);
-  std::memset(ws.statement_table, fill, sizeof ws.statement_table[0] * used.statements);
-  std::memset(ws.statement_text, fill, used.statement_text);
+  std::memset(ws.building.closing_rows, fill, sizeof ws.building.closing_rows);
+  std::memset(ws.building.branch_closers, fill, sizeof ws.building.branch_closers);
+  std::memset(ws.building.loop_entry_rows, fill, sizeof ws.building.loop_entry_rows);
+  std::memset(ws.building.loop_return_rows, fill, sizeof ws.building.loop_return_rows);
+  std::memset(ws.building.loop_test_rows, fill, sizeof ws.building.loop_test_rows);
+  std::memset(ws.building.loop_exit_rows, fill, sizeof ws.building.loop_exit_rows);
+  std::memset(ws.tracking.label_stack, fill, sizeof ws.tracking.label_stack[0] * used.labels);
+  std::memset(ws.records.statement_table, fill, sizeof ws.records.statement_table[0] * used.statements);
+  std::memset(ws.records.statement_text, fill, used.statement_text);
   // The room of the spare slot, past all others.
-  std::memset(ws.statement_text + kStatementCapacity * kStatementTextCapacity, fill, kStatementTextCapacity);
+  std::memset(ws.records.statement_text + kStatementCapacity * kStatementTextCapacity, fill, kStatementTextCapacity);
   fill_row_store(used.chart_rows, fill);
-}
-
-// A fatal exit can leave either file open; the chart's bytes are final only
-// once its stream is closed.
-void close_files_left_open() {
-  if (ws.input_file != nullptr) std::fclose(ws.input_file);
-  if (ws.output_file != nullptr) std::fclose(ws.output_file);
-  ws.input_file = ws.output_file = nullptr;
-}
-
-std::string take_chart() {
-  std::string chart(files.chart_buffer != nullptr ? files.chart_buffer : "", files.chart_size);
-  std::free(files.chart_buffer);
-  files.chart_buffer = nullptr;
-  files.chart_size = 0;
-  return chart;
 }
 
 struct KnownMessage {
@@ -156,8 +102,9 @@ std::size_t first_difference(const std::string& a, const std::string& b) {
 }  // namespace
 
 ConversionOutcome convert_in_memory(std::string_view source, unsigned char table_fill) {
-  files.source = source;
-  files.messages.clear();
+  set_source(source);
+  discard_charts(false);
+  shown_messages().clear();
   ConversionOutcome outcome;
   try {
     run_conversion(kSourcePath, kChartPath);
@@ -166,7 +113,8 @@ ConversionOutcome convert_in_memory(std::string_view source, unsigned char table
   }
   close_files_left_open();
   outcome.chart = take_chart();
-  outcome.messages = std::move(files.messages);
+  for (const ShownMessage& shown : shown_messages()) outcome.messages.push_back(shown.title + ": " + shown.text);
+  shown_messages().clear();
   const UsedTables used = tables_used_by_run();
   clear_workspace_after_run();
   fill_tables(used, table_fill);

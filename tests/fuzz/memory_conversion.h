@@ -1,10 +1,10 @@
 // Whole conversions in memory, for the fuzz targets and their replay test.
 //
-// This module is the platform layer of those programs: the source is read
-// from the bytes handed in, the chart is written to a memory stream, messages
-// are recorded, and a fatal message unwinds back to the caller instead of
-// ending the process.  Between runs the workspace is returned to its start
-// state, so one process can convert any number of sources.
+// The runs go through the in-memory platform (tests/support/memory_platform.h):
+// the source is read from the bytes handed in, the chart is written to memory,
+// messages are recorded, and a fatal message unwinds back to the caller
+// instead of ending the process.  Between runs the workspace is returned to
+// its start state, so one process can convert any number of sources.
 #pragma once
 
 #include <string>

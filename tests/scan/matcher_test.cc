@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "tests/support/conversion_fixture.h"
+#include "tests/support/reference_matcher.h"
 
 namespace {
 
@@ -17,11 +18,8 @@ using Rows = std::vector<std::uint32_t>;
 
 class MatcherTest : public ConversionTest {
  protected:
-  std::uint32_t open_bracket() const { return ws.semicolon_row + 2; }
-  std::uint32_t close_bracket() const { return ws.semicolon_row + 3; }
-  std::uint32_t assign() const { return ws.ampersand_row - 1; }
   // The standalone digit rows take part in matching in the Sorvane edition only.
-  Rows digit(std::uint32_t sorvane_row) const { return kMeridolEdition ? Rows{} : Rows{sorvane_row}; }
+  Rows digit(std::uint32_t row) const { return kMeridolEdition ? Rows{} : Rows{row}; }
   static Rows join(Rows a, const Rows& b) {
     a.insert(a.end(), b.begin(), b.end());
     return a;
@@ -30,114 +28,114 @@ class MatcherTest : public ConversionTest {
 
 TEST_F(MatcherTest, BlockIfRecordsItsWordsAndBrackets) {
   scan("if (x > 0) then\n");
-  EXPECT_EQ(matched_rows(), (Rows{37, open_bracket(), close_bracket(), 40}));
-  EXPECT_EQ(ws.match_list[0].start_column, 0u);
-  EXPECT_EQ(ws.match_list[0].after_column, 3u);
-  EXPECT_EQ(ws.match_list[3].start_column, 11u);
+  EXPECT_EQ(matched_rows(), (Rows{kRowIf, kRowOpenParen, kRowCloseParen, kRowThen}));
+  EXPECT_EQ(ws.matching.match_list[0].start_column, 0u);
+  EXPECT_EQ(ws.matching.match_list[0].after_column, 3u);
+  EXPECT_EQ(ws.matching.match_list[3].start_column, 11u);
 }
 
 TEST_F(MatcherTest, NeighbourClassesDecideAcceptance) {
   scan("if(x)then\n");  // "then" needs a blank before it
-  EXPECT_EQ(matched_rows(), (Rows{37, open_bracket(), close_bracket()}));
+  EXPECT_EQ(matched_rows(), (Rows{kRowIf, kRowOpenParen, kRowCloseParen}));
   scan("if_flag = 1\n");  // the underscore is punctuation
-  EXPECT_EQ(matched_rows(), join(Rows{37, assign()}, digit(125)));
+  EXPECT_EQ(matched_rows(), join(Rows{kRowIf, kRowEquals}, digit(kRowDigit1)));
   scan("inquired = 2\n");
-  EXPECT_EQ(matched_rows(), join(Rows{assign()}, digit(126)));
+  EXPECT_EQ(matched_rows(), join(Rows{kRowEquals}, digit(kRowDigit2)));
   scan("x = a-read\n");  // '-' before "read": kind 1 refuses it
-  EXPECT_EQ(matched_rows(), (Rows{assign()}));
+  EXPECT_EQ(matched_rows(), (Rows{kRowEquals}));
   scan("read-only\n");  // '-' after "read$" is accepted
-  EXPECT_EQ(matched_rows(), (Rows{27}));
+  EXPECT_EQ(matched_rows(), (Rows{kRowRead}));
 }
 
 TEST_F(MatcherTest, TwoWordRowClaimsItsSecondWord) {
   scan("end subroutine foo\n");
-  ASSERT_EQ(matched_rows(), (Rows{8}));
-  EXPECT_EQ(ws.match_list[0].after_column, 4u);
-  EXPECT_EQ(ws.match_list[0].end_column, 14u);
+  ASSERT_EQ(matched_rows(), (Rows{kRowEndSubroutine}));
+  EXPECT_EQ(ws.matching.match_list[0].after_column, 4u);
+  EXPECT_EQ(ws.matching.match_list[0].end_column, 14u);
   scan("endsubroutine\n");
-  EXPECT_EQ(matched_rows(), (Rows{8}));
+  EXPECT_EQ(matched_rows(), (Rows{kRowEndSubroutine}));
   scan("else if (a) then\n");
-  EXPECT_EQ(matched_rows(), (Rows{39, open_bracket(), close_bracket(), 40}));
+  EXPECT_EQ(matched_rows(), (Rows{kRowElseIf, kRowOpenParen, kRowCloseParen, kRowThen}));
   scan("exit do\n");  // the word "exit" wins at its column; "exit do" never matches
-  EXPECT_EQ(matched_rows(), (Rows{20, 72}));
+  EXPECT_EQ(matched_rows(), (Rows{kRowExit, kRowDo}));
   scan("select case (n)\n");
-  EXPECT_EQ(matched_rows(), (Rows{41, open_bracket(), close_bracket()}));
+  EXPECT_EQ(matched_rows(), (Rows{kRowSelectCase, kRowOpenParen, kRowCloseParen}));
 }
 
 TEST_F(MatcherTest, LiteralsAndCommentsHideKeywords) {
   scan("x = 'call foo(a)'\n");
-  EXPECT_EQ(matched_rows(), (Rows{assign()}));
+  EXPECT_EQ(matched_rows(), (Rows{kRowEquals}));
   scan("x = 1 ! call foo(a)\n");
-  EXPECT_EQ(matched_rows(), join(join(Rows{assign()}, digit(125)), Rows{1}));
+  EXPECT_EQ(matched_rows(), join(join(Rows{kRowEquals}, digit(kRowDigit1)), Rows{kRowComment}));
   scan("print *, \"call it\" ! if then\n");
-  EXPECT_EQ(matched_rows(), (Rows{28, 1}));
+  EXPECT_EQ(matched_rows(), (Rows{kRowPrint, kRowComment}));
 }
 
 TEST_F(MatcherTest, OperatorsAreNotAssignments) {
   scan("a == b\n");
-  EXPECT_EQ(matched_rows(), (Rows{ws.ampersand_row - 6}));
+  EXPECT_EQ(matched_rows(), (Rows{kRowEqualEqual}));
   scan("a <= b .and. c /= d\n");
   // ".and." ends in a "." before a blank: the "." row matches it.
-  EXPECT_EQ(matched_rows(), (Rows{ws.ampersand_row - 5, ws.ampersand_row - 2, ws.ampersand_row - 3}));
+  EXPECT_EQ(matched_rows(), (Rows{kRowLessEqual, kRowDotEnd, kRowNotEqual}));
   scan("x = y\n");
-  ASSERT_EQ(matched_rows(), (Rows{assign()}));
-  EXPECT_EQ(ws.match_list[0].after_column, 4u);
+  ASSERT_EQ(matched_rows(), (Rows{kRowEquals}));
+  EXPECT_EQ(ws.matching.match_list[0].after_column, 4u);
   scan(" \t  \n");
   EXPECT_EQ(matched_rows(), Rows{});
-  EXPECT_EQ(ws.match_list[0].row_number, 0u);
+  EXPECT_EQ(ws.matching.match_list[0].row_number, 0u);
 }
 
 TEST_F(MatcherTest, ProgramUnitWordsRestartTheStatementNumbers) {
-  ws.unit_statement_number = 7;
+  ws.records.unit_statement_number = 7;
   scan("subroutine foo(a, b)\n");
-  EXPECT_EQ(matched_rows(), (Rows{ws.semicolon_row + 4, open_bracket(), close_bracket()}));
-  EXPECT_EQ(ws.unit_statement_number, 0u);
-  ws.unit_statement_number = 7;
+  EXPECT_EQ(matched_rows(), (Rows{kRowSubroutine, kRowOpenParen, kRowCloseParen}));
+  EXPECT_EQ(ws.records.unit_statement_number, 0u);
+  ws.records.unit_statement_number = 7;
   scan("type point\n");  // TYPE is no program unit
-  EXPECT_EQ(ws.unit_statement_number, 7u);
+  EXPECT_EQ(ws.records.unit_statement_number, 7u);
 }
 
 TEST_F(MatcherTest, EveryMatchInColumnOrder) {
   scan("a(1) = b(2) + c(3); d = 1\n");
-  const std::uint32_t o = open_bracket(), c = close_bracket(), s = ws.semicolon_row;
-  EXPECT_EQ(matched_rows(), join(Rows{o, c, assign(), o, c, o, c, s, assign()}, digit(125)));
+  const std::uint32_t o = kRowOpenParen, c = kRowCloseParen, s = kRowSemicolon;
+  EXPECT_EQ(matched_rows(), join(Rows{o, c, kRowEquals, o, c, o, c, s, kRowEquals}, digit(kRowDigit1)));
 }
 
 TEST_F(MatcherTest, DoLoopForms) {
   scan("  do 10 i = 1, n\n");
-  EXPECT_EQ(matched_rows(), (Rows{51}));
+  EXPECT_EQ(matched_rows(), (Rows{kRowLabelledCountedDo1}));
   scan("  do i = 1, n\n");
-  EXPECT_EQ(matched_rows(), (Rows{61}));
+  EXPECT_EQ(matched_rows(), (Rows{kRowCountedDo}));
   scan("  do while (x)\n");
-  EXPECT_EQ(matched_rows(), (Rows{72, 73, open_bracket(), close_bracket()}));
+  EXPECT_EQ(matched_rows(), (Rows{kRowDo, kRowWhile, kRowOpenParen, kRowCloseParen}));
   scan("  do 20\n");
-  EXPECT_EQ(matched_rows(), (Rows{63}));
+  EXPECT_EQ(matched_rows(), (Rows{kRowLabelledDo2}));
   scan("10 continue\n");  // a label in column 0 is no comment letter
-  EXPECT_EQ(matched_rows(), (Rows{74}));
+  EXPECT_EQ(matched_rows(), (Rows{kRowLabelledContinue1}));
   scan("900 format (a)\n");
-  EXPECT_EQ(matched_rows(), (Rows{92, open_bracket(), close_bracket()}));
+  EXPECT_EQ(matched_rows(), (Rows{kRowLabelledFormat9, kRowOpenParen, kRowCloseParen}));
 }
 
 TEST_F(MatcherTest, LabelRowsMatchOnlyAtTheLineStart) {
   scan("10 x = 1\n");
-  EXPECT_EQ(matched_rows(), kMeridolEdition ? (Rows{104, 133}) : (Rows{123, 125}));
+  EXPECT_EQ(matched_rows(), kMeridolEdition ? (Rows{kRowLabel1, kRowEquals}) : (Rows{kRowEquals, kRowDigit1}));
   scan("   20 end do\n");
-  EXPECT_EQ(matched_rows(), kMeridolEdition ? (Rows{95}) : (Rows{35}));
+  EXPECT_EQ(matched_rows(), kMeridolEdition ? (Rows{kRowLabelledEndDo2}) : (Rows{kRowEndDo}));
   scan("&  5, b)\n");
-  EXPECT_EQ(matched_rows(), kMeridolEdition ? (Rows{134, 121}) : (Rows{124, 111}));
+  EXPECT_EQ(matched_rows(), (Rows{kRowAmpersand, kRowCloseParen}));
   scan("x = 5\n");  // a digit after the line start is no label
-  EXPECT_EQ(matched_rows(), kMeridolEdition ? (Rows{133}) : (Rows{123, 129}));
+  EXPECT_EQ(matched_rows(), join(Rows{kRowEquals}, digit(kRowDigit5)));
 }
 
 TEST_F(MatcherTest, UpperCaseSourceMatchesLikeLowerCase) {
   scan("  CALL Foo(A)\n");
-  EXPECT_EQ(matched_rows(), (Rows{50, open_bracket(), close_bracket()}));
-  EXPECT_EQ(ws.match_list[0].after_column, 7u);
+  EXPECT_EQ(matched_rows(), (Rows{kRowCall, kRowOpenParen, kRowCloseParen}));
+  EXPECT_EQ(ws.matching.match_list[0].after_column, 7u);
 }
 
 TEST_F(MatcherTest, FillerMatchesOnlyAStandaloneBoxGlyph) {
   scan("x = \x84\x9F\n");
-  EXPECT_EQ(matched_rows(), (Rows{assign(), 3}));
+  EXPECT_EQ(matched_rows(), (Rows{kRowEquals, kRowPlaceholder}));
   scan("x\x84\x9F\n");
   EXPECT_EQ(matched_rows(), Rows{});
 }
@@ -172,19 +170,17 @@ class IndexedMatcherTest : public ConversionTest {
     reset_matches();
     matcher();
     Result r;
-    r.matches.assign(ws.match_list, ws.match_list + ws.match_count);
-    r.taken.assign(ws.taken_mask, ws.line_end + 1);
+    r.matches.assign(ws.matching.match_list, ws.matching.match_list + ws.matching.match_count);
+    r.taken.assign(ws.normalisation.taken_mask, ws.normalisation.line_end + 1);
     return r;
   }
 
   void expect_same_matches(const std::string& line) {
     line_ = line;
     // Both runs start from the state carried over from the previous line.
-    const char carried[] = {ws.comment_carry, ws.block_comment, ws.string_carry};
+    const NormalisationPart carried = ws.normalisation;
     const Result every_row = run(match_line_trying_every_row);
-    ws.comment_carry = carried[0];
-    ws.block_comment = carried[1];
-    ws.string_carry = carried[2];
+    ws.normalisation = carried;
     const Result indexed = run(match_line);
     EXPECT_TRUE(every_row == indexed) << "line: " << line;
     ++lines_checked_;
@@ -192,15 +188,7 @@ class IndexedMatcherTest : public ConversionTest {
 
   // Feeds a text through the matchers piece by piece, as the reader cuts it.
   void expect_same_matches_in(const std::string& text) {
-    std::size_t start = 0;
-    while (start < text.size()) {
-      std::size_t length = 0;
-      while (length < kMaxPieceLength && start + length < text.size()) {
-        if (text[start + length++] == '\n') break;
-      }
-      expect_same_matches(text.substr(start, length));
-      start += length;
-    }
+    for (const std::string& piece : read_pieces(text)) expect_same_matches(piece);
   }
 
   std::string line_;

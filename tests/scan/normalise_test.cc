@@ -12,26 +12,26 @@ namespace {
 class NormaliseTest : public ConversionTest {
  protected:
   // The masks up to and including their line feed.
-  std::string quotes() const { return std::string(ws.quote_mask, ws.line_end + 1); }
-  std::string taken() const { return std::string(ws.taken_mask, ws.line_end + 1); }
+  std::string quotes() const { return std::string(ws.normalisation.quote_mask, ws.normalisation.line_end + 1); }
+  std::string taken() const { return std::string(ws.normalisation.taken_mask, ws.normalisation.line_end + 1); }
 };
 
 TEST_F(NormaliseTest, LoneLineFeed) {
   normalise("\n");
-  EXPECT_EQ(ws.first_nonblank, 999u);
-  EXPECT_EQ(ws.last_nonblank, 0u);
-  EXPECT_EQ(ws.line_end, 0u);
-  EXPECT_EQ(ws.quote_mask[0], '\n');
-  EXPECT_EQ(ws.taken_mask[0], '\n');
-  EXPECT_EQ(ws.quote_mask[1], '\0');
+  EXPECT_EQ(ws.normalisation.first_nonblank, kNoColumn);
+  EXPECT_EQ(ws.normalisation.last_nonblank, 0u);
+  EXPECT_EQ(ws.normalisation.line_end, 0u);
+  EXPECT_EQ(ws.normalisation.quote_mask[0], '\n');
+  EXPECT_EQ(ws.normalisation.taken_mask[0], '\n');
+  EXPECT_EQ(ws.normalisation.quote_mask[1], '\0');
 }
 
 TEST_F(NormaliseTest, LineWhoseFirstByteIsNulIsEmpty) {
   scan(std::string("\0abc\n", 5));
-  EXPECT_EQ(ws.first_nonblank, 999u);
-  EXPECT_EQ(ws.last_nonblank, 0u);
-  EXPECT_EQ(ws.line_end, 0u);
-  EXPECT_EQ(ws.match_count, 0u);
+  EXPECT_EQ(ws.normalisation.first_nonblank, kNoColumn);
+  EXPECT_EQ(ws.normalisation.last_nonblank, 0u);
+  EXPECT_EQ(ws.normalisation.line_end, 0u);
+  EXPECT_EQ(ws.matching.match_count, 0u);
 }
 
 TEST_F(NormaliseTest, DoubledApostropheTogglesTheLiteralTwice) {
@@ -65,70 +65,70 @@ TEST_F(NormaliseTest, BackslashEscapesAQuoteButNotWhenDoubled) {
 TEST_F(NormaliseTest, ColumnZeroCommentLetters) {
   for (const char* line : {"call sub\n", "Call sub\n", "d = 1\n", "* note\n", "character c\n"}) {
     normalise(line);
-    EXPECT_EQ(ws.line_flag, 'C') << line;
-    EXPECT_EQ(ws.taken_mask[0], ' ') << line;
-    EXPECT_EQ(ws.taken_mask[1], '!') << line;
+    EXPECT_EQ(ws.normalisation.line_flag, kMarkerComment) << line;
+    EXPECT_EQ(ws.normalisation.taken_mask[0], ' ') << line;
+    EXPECT_EQ(ws.normalisation.taken_mask[1], '!') << line;
   }
   normalise(" call sub\n");
-  EXPECT_EQ(ws.line_flag, ' ');
-  EXPECT_EQ(ws.first_nonblank, 1u);
+  EXPECT_EQ(ws.normalisation.line_flag, kMarkerOrdinary);
+  EXPECT_EQ(ws.normalisation.first_nonblank, 1u);
 }
 
 TEST_F(NormaliseTest, LastLineWithoutLineFeed) {
   normalise("x = y");
-  EXPECT_EQ(ws.first_nonblank, 0u);
-  EXPECT_EQ(ws.last_nonblank, 2u);  // the "y" is counted nowhere
-  EXPECT_EQ(ws.line_end, 5u);
+  EXPECT_EQ(ws.normalisation.first_nonblank, 0u);
+  EXPECT_EQ(ws.normalisation.last_nonblank, 2u);  // the "y" is counted nowhere
+  EXPECT_EQ(ws.normalisation.line_end, 5u);
   EXPECT_EQ(quotes(), "     \n");
-  EXPECT_EQ(ws.quote_mask[6], '\0');
+  EXPECT_EQ(ws.normalisation.quote_mask[6], '\0');
 }
 
 TEST_F(NormaliseTest, PieceThatFillsTheBuffer) {
   const std::string piece(151, 'x');
   normalise(piece);
-  EXPECT_EQ(ws.line_end, 151u);
-  EXPECT_EQ(ws.quote_mask[150], ' ');
-  EXPECT_EQ(ws.quote_mask[151], '\n');
-  EXPECT_EQ(ws.taken_mask[152], '\0');
-  EXPECT_EQ(ws.last_nonblank, 149u);
+  EXPECT_EQ(ws.normalisation.line_end, 151u);
+  EXPECT_EQ(ws.normalisation.quote_mask[150], ' ');
+  EXPECT_EQ(ws.normalisation.quote_mask[151], '\n');
+  EXPECT_EQ(ws.normalisation.taken_mask[152], '\0');
+  EXPECT_EQ(ws.normalisation.last_nonblank, 149u);
 }
 
 TEST_F(NormaliseTest, TabsAreMarkedInBothMasks) {
   normalise("\t \tx = 1\n");
-  EXPECT_EQ(ws.first_nonblank, 3u);
+  EXPECT_EQ(ws.normalisation.first_nonblank, 3u);
   EXPECT_EQ(quotes(), "\t \t     \n");
   EXPECT_EQ(taken(), "\t \t     \n");
 }
 
 TEST_F(NormaliseTest, BlockCommentMarkerMakesEveryLaterLineAComment) {
   normalise("x = 1 /* note\n");
-  EXPECT_EQ(ws.line_flag, ' ');
-  EXPECT_EQ(ws.taken_mask[8], ' ');  // no comment columns from "/*" itself
+  EXPECT_EQ(ws.normalisation.line_flag, kMarkerOrdinary);
+  EXPECT_EQ(ws.normalisation.taken_mask[8], ' ');  // no comment columns from "/*" itself
   normalise(" y = 2 ! z\n");
-  EXPECT_EQ(ws.line_flag, 'C');
-  EXPECT_EQ(ws.taken_mask[8], ' ');  // and no later comment tests either
+  EXPECT_EQ(ws.normalisation.line_flag, kMarkerComment);
+  EXPECT_EQ(ws.normalisation.taken_mask[8], ' ');  // and no later comment tests either
   normalise("call s\n");
-  EXPECT_EQ(ws.line_flag, 'C');
-  EXPECT_EQ(ws.taken_mask[1], ' ');
+  EXPECT_EQ(ws.normalisation.line_flag, kMarkerComment);
+  EXPECT_EQ(ws.normalisation.taken_mask[1], ' ');
 }
 
 TEST_F(NormaliseTest, BlockCommentMarkerInsideALiteralCountsToo) {
   normalise("s = '/*'\n");
   normalise("x = 1\n");
-  EXPECT_EQ(ws.line_flag, 'C');
+  EXPECT_EQ(ws.normalisation.line_flag, kMarkerComment);
 }
 
 TEST_F(NormaliseTest, ContinuedLiteralIsReopenedOnTheNextLine) {
   normalise("s = 'abc &\n");
-  EXPECT_EQ(ws.string_carry, '\'');
+  EXPECT_EQ(ws.normalisation.string_carry, '\'');
   normalise("  & def' // t\n");
   EXPECT_EQ(quotes(), "  '''''      \n");
-  EXPECT_EQ(ws.string_carry, ' ');
+  EXPECT_EQ(ws.normalisation.string_carry, ' ');
 }
 
 TEST_F(NormaliseTest, AmpersandInsideLiteralBeforeMoreTextCarriesNothing) {
   normalise("s = 'a & b' &\n");
-  EXPECT_EQ(ws.string_carry, ' ');
+  EXPECT_EQ(ws.normalisation.string_carry, ' ');
   normalise("  & call f(x)\n");
   EXPECT_EQ(quotes(), "             \n");
 }
@@ -139,7 +139,7 @@ TEST_F(NormaliseTest, ContinuedStatementAfterAContinuedLiteralKeepsItsKeywords) 
   const std::vector<std::uint32_t> kinds = record_kinds();
   EXPECT_NE(std::find(kinds.begin(), kinds.end(), 50u), kinds.end());
   EXPECT_EQ(quotes(), "      \n");
-  EXPECT_EQ(matched_rows(), (std::vector<std::uint32_t>{ws.ampersand_row, ws.semicolon_row + 3}));
+  EXPECT_EQ(matched_rows(), (std::vector<std::uint32_t>{kRowAmpersand, kRowCloseParen}));
 }
 
 }  // namespace

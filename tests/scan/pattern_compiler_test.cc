@@ -6,6 +6,7 @@
 #include <string>
 
 #include "scan/keyword_table.h"
+#include "scan/keyword_rows.h"
 #include "tests/support/conversion_fixture.h"
 
 namespace {
@@ -19,27 +20,28 @@ struct Token {
 
 void PrintTo(const Token& t, std::ostream* os) { *os << t.text << "(" << t.left << "," << t.right << ")"; }
 
-// A spare row past the compiled table, so compiling it changes nothing else.
-constexpr std::uint32_t kScratchRow = 140;
+// A spare slot past the compiled table, so compiling into it changes nothing else.
+constexpr std::uint32_t kScratchRow = kCompiledPatternCapacity - 1;
 
 class PatternCompilerTest : public ConversionTest {
  protected:
   std::vector<Token> compile(const std::string& pattern) {
-    std::memset(ws.work_line, 0, kLineCapacity);
-    std::memcpy(ws.work_line, pattern.c_str(), pattern.size() + 1);
-    ws.compile_row = kScratchRow;
+    std::memset(ws.run.work_line, 0, kLineCapacity);
+    std::memcpy(ws.run.work_line, pattern.c_str(), pattern.size() + 1);
+    ws.patterns.compile_row = kScratchRow;
     const std::uint32_t count = compile_pattern();
     std::vector<Token> tokens;
     for (std::uint32_t t = 0; t < count; ++t) {
-      const PatternToken& token = ws.compiled_patterns[kScratchRow].tokens[t];
+      const PatternToken& token = ws.patterns.compiled_patterns[kScratchRow].tokens[t];
       EXPECT_EQ(token.length, std::strlen(token.text));
       tokens.push_back({token.text, token.left_kind, token.right_kind});
     }
     return tokens;
   }
-  std::vector<Token> compiled_row(std::uint32_t index) {
+  // The compiled tokens of the row with this number.
+  std::vector<Token> compiled_row(std::uint32_t row_number) {
     std::vector<Token> tokens;
-    const CompiledPattern& row = ws.compiled_patterns[index];
+    const CompiledPattern& row = ws.patterns.compiled_patterns[row_number - 1];
     for (std::uint32_t t = 0; t < row.token_count; ++t) {
       tokens.push_back({row.tokens[t].text, row.tokens[t].left_kind, row.tokens[t].right_kind});
     }
@@ -76,55 +78,63 @@ TEST_F(PatternCompilerTest, AtMostSixTokensAndEmptyTextHasNone) {
 }
 
 TEST_F(PatternCompilerTest, LandmarkRowsOfTheEdition) {
-  EXPECT_EQ(ws.semicolon_row, kMeridolEdition ? 118u : 108u);
-  EXPECT_EQ(ws.ampersand_row, kMeridolEdition ? 134u : 124u);
-  EXPECT_EQ(ws.pattern_count, 134u);
-  EXPECT_EQ(keyword_row_count, kMeridolEdition ? 144u : 134u);
+  EXPECT_EQ(ws.patterns.semicolon_row, kRowSemicolon);
+  EXPECT_EQ(ws.patterns.ampersand_row, kRowAmpersand);
+  EXPECT_EQ(ws.matching.pattern_count, kCompiledRowCount);
+  EXPECT_EQ(keyword_pattern_source.size(), kKeywordRowCount);
 }
 
-TEST_F(PatternCompilerTest, RowsAtFixedPlaces) {
-  EXPECT_EQ(compiled_row(0), (std::vector<Token>{{"!", 4, 4}}));
-  EXPECT_EQ(compiled_row(1), (std::vector<Token>{{"Rem", 3, 1}}));
-  EXPECT_EQ(compiled_row(20), (std::vector<Token>{{"end", 1, 4}, {"where", 4, 1}}));
-  EXPECT_EQ(compiled_row(32), (std::vector<Token>{{"end", 1, 1}, {"if", 1, 1}}));
-  EXPECT_EQ(compiled_row(38), (std::vector<Token>{{"else", 1, 1}, {"if", 1, 3}}));
-  EXPECT_EQ(compiled_row(49), (std::vector<Token>{{"call", 1, 1}}));
-  EXPECT_EQ(compiled_row(59), (std::vector<Token>{{"do", 1, 1}, {"0", 1, 4}, {"=", 4, 4}}));
-  EXPECT_EQ(compiled_row(60), (std::vector<Token>{{"do", 1, 1}, {"=", 4, 4}}));
-  EXPECT_EQ(compiled_row(61), (std::vector<Token>{{"do", 1, 1}, {"1", 1, 4}}));
-  EXPECT_EQ(compiled_row(72), (std::vector<Token>{{"while", 1, 3}}));
-  EXPECT_EQ(compiled_row(73), (std::vector<Token>{{"1", 1, 4}, {"continue", 1, 1}}));
-  EXPECT_EQ(compiled_row(92), (std::vector<Token>{{"0", 1, 4}, {"format", 1, 3}}));
-  for (std::uint32_t filler : {2u, 6u, 9u, 10u, 15u, 17u, 30u}) {
+TEST_F(PatternCompilerTest, RowsCompileToTheirTokens) {
+  EXPECT_EQ(compiled_row(kRowComment), (std::vector<Token>{{"!", 4, 4}}));
+  EXPECT_EQ(compiled_row(kRowRemark), (std::vector<Token>{{"Rem", 3, 1}}));
+  EXPECT_EQ(compiled_row(kRowEndWhere), (std::vector<Token>{{"end", 1, 4}, {"where", 4, 1}}));
+  EXPECT_EQ(compiled_row(kRowEndIf), (std::vector<Token>{{"end", 1, 1}, {"if", 1, 1}}));
+  EXPECT_EQ(compiled_row(kRowElseIf), (std::vector<Token>{{"else", 1, 1}, {"if", 1, 3}}));
+  EXPECT_EQ(compiled_row(kRowCall), (std::vector<Token>{{"call", 1, 1}}));
+  EXPECT_EQ(compiled_row(kRowLabelledCountedDo0), (std::vector<Token>{{"do", 1, 1}, {"0", 1, 4}, {"=", 4, 4}}));
+  EXPECT_EQ(compiled_row(kRowCountedDo), (std::vector<Token>{{"do", 1, 1}, {"=", 4, 4}}));
+  EXPECT_EQ(compiled_row(kRowLabelledDo1), (std::vector<Token>{{"do", 1, 1}, {"1", 1, 4}}));
+  EXPECT_EQ(compiled_row(kRowWhile), (std::vector<Token>{{"while", 1, 3}}));
+  EXPECT_EQ(compiled_row(kRowLabelledContinue1), (std::vector<Token>{{"1", 1, 4}, {"continue", 1, 1}}));
+  EXPECT_EQ(compiled_row(kRowLabelledFormat0), (std::vector<Token>{{"0", 1, 4}, {"format", 1, 3}}));
+  for (std::uint32_t filler : {kRowPlaceholder, kRowFiller7, kRowFiller10, kRowFiller11, kRowFiller16, kRowFiller18,
+                               kRowFiller31, kRowTailFiller1, kRowTailFiller4}) {
     EXPECT_EQ(compiled_row(filler), (std::vector<Token>{{"\x84\x9F", 1, 1}})) << filler;
   }
-  const std::uint32_t s = ws.semicolon_row - 1;  // index of the ";" row
-  EXPECT_EQ(compiled_row(s), (std::vector<Token>{{";", 4, 4}}));
-  EXPECT_EQ(compiled_row(s + 1), (std::vector<Token>{{"type", 1, 3}, {"(", 4, 4}}));
-  EXPECT_EQ(compiled_row(s + 2), (std::vector<Token>{{"(", 4, 4}}));
-  EXPECT_EQ(compiled_row(s + 4), (std::vector<Token>{{"subroutine", 1, 1}}));
-  EXPECT_EQ(compiled_row(s + 9), (std::vector<Token>{{"type", 1, 1}}));
-  const std::uint32_t a = ws.ampersand_row - 1;
-  EXPECT_EQ(compiled_row(a - 6), (std::vector<Token>{{"==", 4, 4}}));
-  EXPECT_EQ(compiled_row(a - 2), (std::vector<Token>{{".", 4, 1}}));
-  EXPECT_EQ(compiled_row(a - 1), (std::vector<Token>{{"=", 4, 4}}));
-  EXPECT_EQ(compiled_row(a), (std::vector<Token>{{"&", 4, 4}}));
+  EXPECT_EQ(compiled_row(kRowSemicolon), (std::vector<Token>{{";", 4, 4}}));
+  EXPECT_EQ(compiled_row(kRowTypeParen), (std::vector<Token>{{"type", 1, 3}, {"(", 4, 4}}));
+  EXPECT_EQ(compiled_row(kRowOpenParen), (std::vector<Token>{{"(", 4, 4}}));
+  EXPECT_EQ(compiled_row(kRowSubroutine), (std::vector<Token>{{"subroutine", 1, 1}}));
+  EXPECT_EQ(compiled_row(kRowType), (std::vector<Token>{{"type", 1, 1}}));
+  EXPECT_EQ(compiled_row(kRowEqualEqual), (std::vector<Token>{{"==", 4, 4}}));
+  EXPECT_EQ(compiled_row(kRowDotEnd), (std::vector<Token>{{".", 4, 1}}));
+  EXPECT_EQ(compiled_row(kRowEquals), (std::vector<Token>{{"=", 4, 4}}));
+  EXPECT_EQ(compiled_row(kRowAmpersand), (std::vector<Token>{{"&", 4, 4}}));
 }
 
 TEST_F(PatternCompilerTest, EditionRowsAfterTheFormatRows) {
   if (kMeridolEdition) {
-    EXPECT_EQ(compiled_row(93), (std::vector<Token>{{"1", 1, 4}, {"end", 1, 4}, {"do", 4, 1}}));
-    EXPECT_EQ(compiled_row(112), (std::vector<Token>{{"0", 1, 4}}));
-    EXPECT_EQ(compiled_row(113), (std::vector<Token>{{"\x84\x9F", 1, 1}}));
-    EXPECT_EQ(compiled_row(116), (std::vector<Token>{{"\x84\x9F", 1, 1}}));
+    EXPECT_EQ(compiled_row(kRowLabelledEndDo1), (std::vector<Token>{{"1", 1, 4}, {"end", 1, 4}, {"do", 4, 1}}));
+    EXPECT_EQ(compiled_row(kRowLabel0), (std::vector<Token>{{"0", 1, 4}}));
     // The standalone digits follow "&" but are not compiled in this edition.
-    EXPECT_EQ(std::string(keyword_pattern_source[143]), "\"0\"\n");
+    EXPECT_EQ(std::string(keyword_pattern_source[kRowDigit0 - 1].data()), "\"0\"\n");
+    EXPECT_EQ(ws.patterns.compiled_patterns[kRowDigit1 - 1].token_count, 0u);
   } else {
-    EXPECT_EQ(compiled_row(93), (std::vector<Token>{{"\x84\x9F", 1, 1}}));
-    EXPECT_EQ(compiled_row(106), (std::vector<Token>{{"\x84\x9F", 1, 1}}));
-    EXPECT_EQ(compiled_row(124), (std::vector<Token>{{"1", 1, 1}}));
-    EXPECT_EQ(compiled_row(133), (std::vector<Token>{{"0", 1, 1}}));
+    EXPECT_EQ(compiled_row(kRowSorvaneFiller1), (std::vector<Token>{{"\x84\x9F", 1, 1}}));
+    EXPECT_EQ(compiled_row(kRowDigit1), (std::vector<Token>{{"1", 1, 1}}));
+    EXPECT_EQ(compiled_row(kRowDigit0), (std::vector<Token>{{"0", 1, 1}}));
   }
+}
+
+// The table's rows are the list's names in the list's order; every row's
+// place and text is pinned where the list is written.
+TEST_F(PatternCompilerTest, RowNamesFollowTheTable) {
+  EXPECT_STREQ(keyword_row_name(kRowIf), "If");
+  EXPECT_STREQ(keyword_row_name(kRowLabelledFormat9), "LabelledFormat9");
+  EXPECT_STREQ(keyword_row_name(kRowAmpersand), "Ampersand");
+  EXPECT_STREQ(keyword_row_name(kKindPlainText), "");
+  EXPECT_STREQ(keyword_row_name(kKindLoopEnd), "");
+  EXPECT_STREQ(keyword_pattern_source[kRowElseIf - 1].data(), "\"else\"  \"if$\n");
 }
 
 }  // namespace

@@ -1,26 +1,27 @@
-// A fixture that runs the conversion stages in-process on source text.
+// A fixture that runs the conversion stages in-process on source text, over
+// the in-memory platform.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "driver/markers.h"
 #include "driver/workspace.h"
-#include "tests/support/test_platform.h"
-
-// Row numbers of the keyword table above 92 lie ten rows further on in the
-// Meridol edition.
-std::uint32_t edition_row(std::uint32_t sorvane_row);
+#include "scan/keyword_rows.h"
+#include "tests/support/dumps.h"
+#include "tests/support/memory_platform.h"
 
 class ConversionTest : public ::testing::Test {
  protected:
   void SetUp() override;
   void TearDown() override;
 
-  // Feeds source text line by line, cut as the source reader cuts it.
+  // Feeds source text through the source reader and every line stage.
   void feed(std::string_view source);
 
   // Lower-cases and normalises one line only.
@@ -33,10 +34,27 @@ class ConversionTest : public ::testing::Test {
   std::vector<std::uint32_t> matched_rows() const;
 
   // The statement records appended so far.
-  const StatementRecord& record(std::uint32_t index) const { return ws.statement_table[index]; }
+  const StatementRecord& record(std::uint32_t index) const { return ws.records.statement_table[index]; }
   std::string record_text(std::uint32_t index) const;
   std::vector<std::uint32_t> record_kinds() const;
+
+  // Appends a record by hand, for the stages after classification.  A record
+  // with text holds "t<index>" unless a text is given.
+  std::uint32_t add(std::uint32_t kind, YesNo has_text = kYes, Marker marker = kMarkerOrdinary);
+  std::uint32_t add_text(std::uint32_t kind, const std::string& text);
+  void add_tokens(std::initializer_list<std::uint32_t> kinds);  // records without text
+  void add_close(std::uint32_t kind);                           // a condition close
+
+  // Messages shown with this title so far.
+  std::size_t messages_titled(const std::string& title) const;
+
+ private:
+  std::string source_;  // the bytes the reader is reading
 };
+
+// The dumps of a run compared with expected lines written as a literal.
+#define EXPECT_RECORDS(expected) EXPECT_EQ(dump_records(), lines_of(expected))
+#define EXPECT_ROWS(expected) EXPECT_EQ(dump_rows(), lines_of(expected))
 
 // Chart rows, cell by cell: glyphs and captions by their UTF-8 text,
 // statement text cells as "P<record index>", empty cells as "".
@@ -44,6 +62,3 @@ std::vector<std::string> row_cells(std::uint32_t row);
 
 // Connector kinds of a row, from level 1.
 std::vector<std::uint32_t> row_connectors(std::uint32_t row);
-
-// Converts Shift-JIS chart bytes to UTF-8 for readable assertions.
-std::string chart_to_utf8(std::string_view shift_jis);

@@ -1,0 +1,46 @@
+// The in-memory platform of every in-process host of the conversion: the
+// unit tests, the fuzz targets and the benchmarks.
+//
+// A file opened for reading holds the source bytes set here; a file opened
+// for writing collects the chart in memory (or discards it); every message is
+// recorded; a fatal message throws FatalExit, which the host catches where
+// the process would have ended.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct ShownMessage {
+  std::string title;
+  std::string text;
+  bool operator==(const ShownMessage&) const = default;
+};
+
+// Thrown where the platform would end the process with status 1.
+struct FatalExit {};
+
+// Every message shown since the last clear, oldest first.
+std::vector<ShownMessage>& shown_messages();
+
+// What opening a source gives: these bytes (the caller keeps them alive), or,
+// after forget_source, nothing at all (the source cannot be opened).
+void set_source(std::string_view bytes);
+void forget_source();
+
+// Whether opening a chart collects its bytes (the default) or discards them.
+void discard_charts(bool discard);
+
+// The bytes of the chart last written, once its stream is closed; empties it.
+std::string take_chart();
+
+// For hosts that feed lines themselves: opens input_file on `bytes`, with the
+// source reader at its start.
+void open_source_in_memory(std::string_view bytes);
+
+// Closes whatever file a run (or a fatal end of one) left open.
+void close_files_left_open();
+
+// The source cut into the pieces the source reader delivers, each as raw_line
+// holds it (up to its first NUL, as far as every stage reads it).
+std::vector<std::string> read_pieces(std::string_view source);
