@@ -106,6 +106,42 @@ TEST_F(ChartBuilderTest, SubroutineWithSelectCase) {
   )~");
 }
 
+// The later CASE bodies join the bracket of the first one at its own level,
+// under the bracket of the ELSE around them.
+TEST_F(ChartBuilderTest, CaseBodiesJoinTheInnermostBracket) {
+  feed("subroutine s\n  if (x) then\n    call a\n  else\n    select case (n)\n    case (k)\n      call b\n"
+       "    case (m)\n      call c\n    case (p)\n      call d\n    end select\n  end if\nend subroutine s\n");
+  build_chart();
+  EXPECT_ROWS(R"~(
+      [▼][▼▼]{subroutine s}
+      [  ][◇判定]{if (x) }
+      [  ][◆──][┐    ]
+      [  ][│    ][│成立]{then}
+      [  ][│    ][◎呼出]{call a}
+      [  ][│    ][└──] | top
+      [  ][│不成]{else} | pass
+      [  ][◎選択]{select case (n)} | pass
+      [  ][◇場合]{case (k)} | pass
+      [  ][◆──][┐    ] | pass
+      [  ][│    ][◎呼出]{call b} | pass
+      [  ][│    ][└──] | pass top
+      [  ][◇場合]{case (m)} | pass pass
+      [  ][◆──][┐    ] | pass pass
+      [  ][│    ][◎呼出]{call c} | pass pass
+      [  ][│    ][└──] | pass branch
+      [  ][◇場合]{case (p)} | pass pass
+      [  ][◆──][┐    ] | pass pass
+      [  ][│    ][◎呼出]{call d} | pass pass
+      [  ][│    ][└──] | pass branch
+      [  ][├←←][←←←] | pass bottom
+      [  ][│選終]{end select} | pass
+      [  ][├←←][←←←] | bottom
+      [  ][│判終]{end if}
+      [▲][▲▲]{end subroutine s}
+      [      ]
+  )~");
+}
+
 TEST_F(ChartBuilderTest, BlockIfWithoutElseClosesWithoutBracket) {
   add(kKindPlainText);
   add(kRowSubroutine, kNo);

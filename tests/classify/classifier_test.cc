@@ -312,6 +312,18 @@ TEST_F(ClassifierTest, LabelWithCommaIsNeverEnded) {
   EXPECT_STREQ(ws.tracking.label_stack[2], "10,  ");
 }
 
+TEST_F(ClassifierTest, LabelsAreComparedInAllFiveCharacters) {
+  feed("  do 12345 i = 1, n\n12346 continue\n  x = y\n");
+  EXPECT_EQ(ws.tracking.label_depth, 1u);
+  EXPECT_EQ(count_of(dump_records(), "LoopEnd [E]"), 0u);
+  feed("12345 continue\n  x = y\n");
+  EXPECT_EQ(ws.tracking.label_depth, 0u);
+  EXPECT_EQ(count_of(dump_records(), "LoopEnd [E]"), 1u);
+  // Only the first five characters are a label's: 123456 ends the loop of 12345.
+  feed("  do 12345 i = 1, n\n123456 continue\n");
+  EXPECT_EQ(ws.tracking.label_depth, 0u);
+}
+
 TEST_F(ClassifierTest, LabelAtTheLineEndKeepsTheLineFeed) {
   feed("  do 10\n10 continue\n");
   EXPECT_EQ(ws.tracking.label_depth, 1u);

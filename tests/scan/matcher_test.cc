@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -217,6 +218,37 @@ TEST_F(IndexedMatcherTest, AgreesOnGeneratedLines) {
     const int pieces = static_cast<int>(random() % 30);
     for (int p = 0; p < pieces && line.size() < 200; ++p) line += kPieces[random() % std::size(kPieces)];
     expect_same_matches_in(line.substr(0, kMaxPieceLength - 1) + "\n");
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// The neighbour classes, byte by byte: 1 blank, tab or the end of the text;
+// 2 ASCII punctuation but "-"; 3 "-"; 4 everything else.
+std::uint32_t expected_right_class(unsigned char c) {
+  if (c == ' ' || c == '\t' || c == '\n' || c == 0xFF) return 1;
+  if (c == '-') return 3;
+  const bool punctuation = (c >= 0x21 && c <= 0x2F) || (c >= 0x3A && c <= 0x40) || (c >= 0x5B && c <= 0x60) ||
+                           (c >= 0x7B && c <= 0x7D);
+  return punctuation ? 2 : 4;
+}
+
+// "read$" takes any neighbour up to class 3 after it, "then" only class 1.
+TEST_F(MatcherTest, EveryByteAfterAKeywordFallsInItsNeighbourClass) {
+  for (int byte = 1; byte < 256; ++byte) {
+    const auto c = static_cast<unsigned char>(byte);
+    if (c == '\n' || c == '\'' || c == '"' || c == '!' || c == '&') continue;  // they change the masks
+    const std::string after(1, static_cast<char>(c));
+    scan("read" + after + "\n");
+    const Rows rows = matched_rows();
+    const bool read_found = !rows.empty() && rows.front() == kRowRead;
+    EXPECT_EQ(read_found, expected_right_class(c) <= 3) << "byte " << byte;
+    scan("x then" + after + "\n");
+    const Rows then_rows = matched_rows();
+    const bool then_found = std::find(then_rows.begin(), then_rows.end(), kRowThen) != then_rows.end();
+    EXPECT_EQ(then_found, expected_right_class(c) == 1) << "byte " << byte;
   }
 }
 
