@@ -35,10 +35,3 @@ struct Workspace {
 
 // The one workspace of the process.
 extern Workspace ws;
-
-// Returns the workspace to its process-start state after a run, clearing only
-// what a run can have touched: every part up to its tables, which are always
-// written before they are read.  The conversion itself never needs this (a
-// process makes one run); test and fuzzing harnesses that make many runs in
-// one process call it between them.
-void clear_workspace_after_run();

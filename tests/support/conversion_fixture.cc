@@ -67,7 +67,7 @@ std::vector<std::uint32_t> ConversionTest::record_kinds() const {
 
 std::uint32_t ConversionTest::add(std::uint32_t kind, YesNo has_text, Marker marker) {
   const std::uint32_t index = ws.records.stmt_count;
-  add_text(kind, has_text == kYes ? "t" + std::to_string(index) : std::string());
+  add_text(kind, has_text == kYes ? std::string("t").append(std::to_string(index)) : std::string());
   ws.records.statement_table[index].marker = marker;
   return index;
 }
@@ -107,7 +107,7 @@ std::vector<std::string> row_cells(std::uint32_t row) {
     } else if (c.cell_kind == kCellEmpty) {
       cells.push_back("");
     } else {
-      cells.push_back("P" + std::to_string(c.cell_value));
+      cells.push_back(std::string("P").append(std::to_string(c.cell_value)));
     }
   }
   return cells;

@@ -84,12 +84,12 @@ std::string dump_row(std::uint32_t row) {
   for (std::uint32_t i = 0; i < ws.building.row_cell_counts[row]; ++i) {
     const StoredCell& c = stored_cell(row, i);
     if (c.cell_kind == kCellGlyph2 || c.cell_kind == kCellGlyph4 || c.cell_kind == kCellGlyph6) {
-      out += "[" + shown_glyph(c.cell_kind, c.cell_value) + "]";
+      out.append("[").append(shown_glyph(c.cell_kind, c.cell_value)).append("]");
     } else if (c.cell_kind == kCellEmpty) {
       out += "[]";
     } else {
       const StatementRecord& r = ws.records.statement_table[c.cell_value];
-      out += "{" + std::string(statement_text(r), r.text_length) + "}";
+      out.append("{").append(statement_text(r), r.text_length).append("}");
     }
   }
   if (ws.building.connector_depths[row] > 0) {

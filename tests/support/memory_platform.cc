@@ -1,5 +1,6 @@
 #include "tests/support/memory_platform.h"
 
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -26,6 +27,11 @@ std::FILE* open_source_stream() {
   if (files.source.empty()) return std::fopen("/dev/null", "rb");
   // Opened for reading only, so the bytes are never written through.
   return fmemopen(const_cast<char*>(files.source.data()), files.source.size(), "r");
+}
+
+template <typename Part>
+void clear_part(Part& part, std::size_t state_bytes = sizeof(Part)) {
+  std::memset(static_cast<void*>(&part), 0, state_bytes);
 }
 
 void reset_reader() {
@@ -96,4 +102,17 @@ std::vector<std::string> read_pieces(std::string_view source) {
   ws.run.input_file = nullptr;
   reset_reader();
   return pieces;
+}
+
+void clear_workspace_after_run() {
+  clear_part(ws.run);
+  clear_part(ws.reading);
+  clear_part(ws.patterns);
+  clear_part(ws.normalisation);
+  clear_part(ws.matching);
+  clear_part(ws.records, offsetof(RecordsPart, statement_table));
+  clear_part(ws.tracking, offsetof(TrackingPart, label_stack));
+  clear_part(ws.building, offsetof(BuildingPart, closing_rows));
+  clear_part(ws.composition, offsetof(CompositionPart, row_widths));
+  clear_part(ws.writing);
 }

@@ -41,6 +41,12 @@ void open_source_in_memory(std::string_view bytes);
 // Closes whatever file a run (or a fatal end of one) left open.
 void close_files_left_open();
 
+// Returns the workspace to its process-start state after a run, clearing only
+// what a run can have touched: every part up to its tables, which the stages
+// always write before they read them.  A process makes one run; hosts that
+// make many in one process call this between them.
+void clear_workspace_after_run();
+
 // The source cut into the pieces the source reader delivers, each as raw_line
 // holds it (up to its first NUL, as far as every stage reads it).
 std::vector<std::string> read_pieces(std::string_view source);
