@@ -45,25 +45,20 @@ using benchmark::State;
 
 // ---- Feeding lines --------------------------------------------------------------
 
-void load_piece(const std::string& piece) {
-  std::memcpy(ws.run.raw_line, piece.data(), piece.size());
-  ws.run.raw_line[piece.size()] = '\0';
-}
-
-void normalise_piece(const std::string& piece) {
+void normalise_piece(const SourcePiece& piece) {
   load_piece(piece);
   lower_line();
   normalise_line();
 }
 
-void scan_piece(const std::string& piece) {
+void scan_piece(const SourcePiece& piece) {
   normalise_piece(piece);
   reset_matches();
   match_line();
 }
 
 void convert_source(const GeneratedSource& source) {
-  for (const std::string& piece : source.pieces) {
+  for (const SourcePiece& piece : source.pieces) {
     load_piece(piece);
     convert_line();
   }
@@ -147,7 +142,7 @@ void restore_scanned_line(const ScannedLine& line) {
 std::vector<ScannedLine> scan_source(const GeneratedSource& source) {
   std::vector<ScannedLine> lines;
   start_fresh_run();
-  for (const std::string& piece : source.pieces) {
+  for (const SourcePiece& piece : source.pieces) {
     ws.records.unit_statement_number = 1;  // the classifier is not there to count
     scan_piece(piece);
     lines.push_back(save_scanned_line(ws.records.unit_statement_number == 0));
@@ -202,7 +197,7 @@ void Normalise(State& state) {
     state.PauseTiming();
     start_fresh_run();
     state.ResumeTiming();
-    for (const std::string& piece : source.pieces) normalise_piece(piece);
+    for (const SourcePiece& piece : source.pieces) normalise_piece(piece);
   }
   report_source_rates(state, source);
 }
@@ -213,7 +208,7 @@ void NormaliseAndMatch(State& state) {
     state.PauseTiming();
     start_fresh_run();
     state.ResumeTiming();
-    for (const std::string& piece : source.pieces) scan_piece(piece);
+    for (const SourcePiece& piece : source.pieces) scan_piece(piece);
   }
   report_source_rates(state, source);
 }

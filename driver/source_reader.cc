@@ -5,7 +5,8 @@
 // CR LF pair becomes a line feed before the stream is cut into lines, a CR on
 // its own stays, and a Ctrl-Z byte is ordinary data.  A line is cut as a
 // C-library line read with a 152-byte limit cuts it: at most 151 bytes,
-// ending after its line feed, so a longer line arrives in several pieces.
+// ending after its line feed, so a longer line arrives in several pieces;
+// each piece knows whether it continues the physical line of the one before.
 #include "driver/source_reader.h"
 
 #include "driver/workspace.h"
@@ -38,9 +39,21 @@ int next_text_byte() {
   return byte;
 }
 
+// A UTF-8 byte-order mark (EF BB BF), as editors write it at the start of a
+// file, says how the file is encoded; it is no text of the first line.
+void skip_byte_order_mark() {
+  ws.reading.past_source_start = true;
+  if (ws.reading.read_position == ws.reading.read_length && !refill()) return;
+  if (ws.reading.read_length - ws.reading.read_position < 3) return;
+  const unsigned char* bytes = ws.reading.read_buffer + ws.reading.read_position;
+  if (bytes[0] == 0xEF && bytes[1] == 0xBB && bytes[2] == 0xBF) ws.reading.read_position += 3;
+}
+
 }  // namespace
 
 bool read_source_line() {
+  if (!ws.reading.past_source_start) skip_byte_order_mark();
+  ws.reading.piece_continues_line = ws.reading.next_piece_continues_line;
   std::size_t length = 0;
   while (length < kMaxPieceLength) {
     const int byte = next_text_byte();
@@ -49,6 +62,8 @@ bool read_source_line() {
     if (byte == '\n') break;
   }
   ws.run.raw_line[length] = '\0';
+  // Only a piece that filled the buffer before its line ended has a sequel.
+  ws.reading.next_piece_continues_line = length == kMaxPieceLength && ws.run.raw_line[length - 1] != '\n';
   return length > 0;
 }
 

@@ -16,12 +16,7 @@ namespace {
 
 constexpr char kBlank = kMaskFree;
 
-// Literal and comment state within one line; every line starts outside both.
-struct LineState {
-  char in_double = kBlank;
-  char in_single = kBlank;
-  char in_comment = kBlank;
-};
+using LineState = PieceState;
 
 bool is_blank_or_tab(char c) { return c == ' ' || c == '\t'; }
 
@@ -79,7 +74,7 @@ void mark_literal_column(LineState& state, std::size_t i, std::size_t n) {
   }
 }
 
-void test_comment_start(LineState& state, std::size_t i) {
+void test_comment_start(LineState& state, std::size_t i, bool starts_line) {
   if (ws.normalisation.block_comment != kBlank || state.in_comment != kBlank) return;
   const char c = ws.run.work_line[i];
   if (i > 0 && c == '*' && ws.run.work_line[i - 1] == '/') {
@@ -87,7 +82,7 @@ void test_comment_start(LineState& state, std::size_t i) {
     ws.normalisation.comment_carry = kMarkerComment;
   }
   if (c == '!') state.in_comment = kMaskComment;
-  if (i == 0 && (c == 'c' || c == 'd' || c == '*')) {
+  if (i == 0 && starts_line && (c == 'c' || c == 'd' || c == '*')) {
     state.in_comment = kMaskComment;
     ws.normalisation.line_flag = kMarkerComment;
   }
@@ -99,7 +94,7 @@ void measure_column(std::size_t i) {
   if (i > ws.normalisation.last_nonblank && !is_blank_or_tab(c) && c != '\n') ws.normalisation.last_nonblank = static_cast<std::uint32_t>(i);
 }
 
-void mark_column(LineState& state, std::size_t i, std::size_t n) {
+void mark_column(LineState& state, std::size_t i, std::size_t n, bool starts_line) {
   measure_column(i);
   const char c = ws.run.work_line[i];
   if (c == '\t') {
@@ -111,7 +106,7 @@ void mark_column(LineState& state, std::size_t i, std::size_t n) {
   } else {
     mark_literal_column(state, i, n);
   }
-  test_comment_start(state, i);
+  test_comment_start(state, i, starts_line);
 }
 
 void put_line_end(std::size_t column) {
@@ -122,17 +117,20 @@ void put_line_end(std::size_t column) {
   ws.normalisation.taken_mask[column + 1] = '\0';
 }
 
-// The last character is normally the line feed.  A last line without one, or
-// a piece that filled the read buffer, gets a free blank column in its place
-// and the masks' line feed after it.
-void mark_line_end(std::size_t k) {
-  if (ws.run.work_line[k] == '\n') {
-    put_line_end(k);
-  } else {
-    ws.normalisation.quote_mask[k] = kBlank;
-    ws.normalisation.taken_mask[k] = kBlank;
-    put_line_end(k + 1);
-  }
+// [piece-state]
+// A line longer than the read buffer arrives in pieces.  A piece that
+// continues a line starts in the literal and comment state the line had
+// where it was cut, so the rest of a literal stays a literal and the rest of
+// a comment stays a comment (the piece is then a comment line); only a piece
+// that starts its line can be a fixed-form comment by its first column.  A
+// piece is seen up to its first NUL; one that begins with NUL ends the
+// carried state.
+
+PieceState starting_state() {
+  if (!ws.reading.piece_continues_line) return kOutsideLiteralsAndComments;
+  const PieceState carried = ws.normalisation.cut_state;
+  if (carried.in_comment != kBlank) ws.normalisation.line_flag = kMarkerComment;
+  return carried;
 }
 
 }  // namespace
@@ -142,15 +140,18 @@ void normalise_line() {
   const std::size_t n = std::strlen(ws.run.work_line);
   ws.normalisation.first_nonblank = kNoColumn;
   ws.normalisation.last_nonblank = 0;
-  // A line whose first byte is NUL is empty: nothing to mark.
   if (n == 0) {
+    ws.normalisation.cut_state = kOutsideLiteralsAndComments;
     put_line_end(0);
     return;
   }
-  LineState state;
-  std::size_t i = 0;
-  if (n > 1) {
-    for (; i < n - 1; ++i) mark_column(state, i, n);
-  }
-  mark_line_end(i);
+  const bool starts_line = !ws.reading.piece_continues_line;
+  LineState state = starting_state();
+  // Every character up to the line feed belongs to the line; a piece without
+  // one (the end of a file without a final line feed, or a piece that filled
+  // the read buffer) is all line.
+  const std::size_t length = ws.run.work_line[n - 1] == '\n' ? n - 1 : n;
+  for (std::size_t i = 0; i < length; ++i) mark_column(state, i, n, starts_line);
+  ws.normalisation.cut_state = state;
+  put_line_end(length);
 }

@@ -14,6 +14,19 @@ inline constexpr char kMaskFree = ' ';          // free column; no literal, no c
 inline constexpr char kMaskComment = '!';       // taken_mask: a comment column
 inline constexpr char kBlockCommentOpen = '*';  // block_comment after a "/*"
 
+// The literal and comment state within a line: blank, or the quote of the
+// literal open, or kMaskComment once a comment has begun.  Every line starts
+// outside all three; a piece that continues a line starts where it was cut
+// (see note [piece-state] in scan/normalise.cc).
+struct PieceState {
+  char in_double;
+  char in_single;
+  char in_comment;
+};
+
+// The state a line starts in.
+inline constexpr PieceState kOutsideLiteralsAndComments{kMaskFree, kMaskFree, kMaskFree};
+
 // Normalisation's part of the workspace.
 struct NormalisationPart {
   // One byte per column of work_line, then a line feed at line_end and a NUL.
@@ -30,6 +43,7 @@ struct NormalisationPart {
   Marker comment_carry;  // kMarkerComment once a "/*" has been seen
   char block_comment;    // kBlockCommentOpen once a "/*" has been seen
   char string_carry;     // the quote of a literal left open at a trailing "&"
+  PieceState cut_state;  // the state at the end of the last piece, for a piece that continues it
 };
 
 // Measures and marks work_line: fills quote_mask and taken_mask, the first and

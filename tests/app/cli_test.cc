@@ -97,6 +97,37 @@ TEST_F(CliTest, LongLineWarnings) {
   EXPECT_EQ(r.status, 0);
 }
 
+// Pieces of a long line and a last line without a line feed keep every
+// character.
+TEST_F(CliTest, EveryCharacterOfALongLineIsCharted) {
+  std::string call = "  call s(";
+  while (call.size() < 399) call.append("a").append(std::to_string(call.size() % 10)).append(",");
+  call.resize(399);
+  call += ")";
+  const ProgramResult r = convert("subroutine s\n" + call + "\nend subroutine s\n");
+  EXPECT_EQ(r.err, kLongLine + kLongLine);
+  const std::string bytes = read_file(chart());
+  EXPECT_NE(bytes.find(call.substr(2, 149) + "\r\n"), std::string::npos);
+  EXPECT_NE(bytes.find(call.substr(151, 151) + "\r\n"), std::string::npos);
+  EXPECT_NE(bytes.find(call.substr(302) + "\r\n"), std::string::npos);
+}
+
+TEST_F(CliTest, LastLineWithoutLineFeedIsChartedWhole) {
+  EXPECT_EQ(convert("subroutine s\n  x = y\nend").status, 0);
+  // "end" closes the unit (the row after it is the separator row).
+  EXPECT_NE(read_file(chart()).find("\x81\xA3\x81\xA3" "end\r\n      \r\n"), std::string::npos);
+}
+
+TEST_F(CliTest, ByteOrderMarkIsNoPartOfTheSource) {
+  const std::string source = "program p\n  call s\nend program p\n";
+  const ProgramResult plain = convert(source);
+  const std::string plain_chart = read_file(chart());
+  const ProgramResult marked = convert(std::string("\xEF\xBB\xBF").append(source));
+  EXPECT_EQ(read_file(chart()), plain_chart);
+  EXPECT_EQ(marked.err, plain.err);
+  EXPECT_EQ(plain_chart.substr(0, 6), "\x81\xA4\x81\xA4\x81\xA4");  // "▽▽▽": the unit is recognised
+}
+
 TEST_F(CliTest, CrLfLineEndsReadAsLineFeeds) {
   const std::string lf = "program p\n  if (x) then\n    call s\n  end if\nend program p\n";
   std::string crlf;
@@ -117,10 +148,9 @@ TEST_F(CliTest, LoneCrAndCtrlZAreOrdinaryData) {
 
 TEST_F(CliTest, LineIsSeenOnlyUpToANul) {
   EXPECT_EQ(convert(std::string("  call s\0 junk\n  x = y\n", 23)).status, 0);
-  // The line ends at the NUL like a last line without a line feed, whose
-  // last character is not part of any text.
+  // The line ends at the NUL like a last line without a line feed.
   const std::string bytes = read_file(chart());
-  EXPECT_EQ(bytes.find("call\r\n"), 0u);
+  EXPECT_EQ(bytes.find("call s\r\n"), 0u);
   EXPECT_EQ(bytes.find("junk"), std::string::npos);
 }
 

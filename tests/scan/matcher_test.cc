@@ -167,7 +167,7 @@ class IndexedMatcherTest : public ConversionTest {
   };
 
   Result run(void (*matcher)()) {
-    normalise(line_);
+    normalise(line_, continues_line_);
     reset_matches();
     matcher();
     Result r;
@@ -176,8 +176,9 @@ class IndexedMatcherTest : public ConversionTest {
     return r;
   }
 
-  void expect_same_matches(const std::string& line) {
+  void expect_same_matches(const std::string& line, bool continues_line = false) {
     line_ = line;
+    continues_line_ = continues_line;
     // Both runs start from the state carried over from the previous line.
     const NormalisationPart carried = ws.normalisation;
     const Result every_row = run(match_line_trying_every_row);
@@ -189,10 +190,11 @@ class IndexedMatcherTest : public ConversionTest {
 
   // Feeds a text through the matchers piece by piece, as the reader cuts it.
   void expect_same_matches_in(const std::string& text) {
-    for (const std::string& piece : read_pieces(text)) expect_same_matches(piece);
+    for (const SourcePiece& piece : read_pieces(text)) expect_same_matches(piece.text, piece.continues_line);
   }
 
   std::string line_;
+  bool continues_line_ = false;
   int lines_checked_ = 0;
 };
 

@@ -74,23 +74,57 @@ TEST_F(NormaliseTest, ColumnZeroCommentLetters) {
   EXPECT_EQ(ws.normalisation.first_nonblank, 1u);
 }
 
-TEST_F(NormaliseTest, LastLineWithoutLineFeed) {
+TEST_F(NormaliseTest, LastLineWithoutLineFeedKeepsItsLastCharacter) {
   normalise("x = y");
   EXPECT_EQ(ws.normalisation.first_nonblank, 0u);
-  EXPECT_EQ(ws.normalisation.last_nonblank, 2u);  // the "y" is counted nowhere
+  EXPECT_EQ(ws.normalisation.last_nonblank, 4u);
   EXPECT_EQ(ws.normalisation.line_end, 5u);
   EXPECT_EQ(quotes(), "     \n");
   EXPECT_EQ(ws.normalisation.quote_mask[6], '\0');
+  normalise("e");
+  EXPECT_EQ(ws.normalisation.first_nonblank, 0u);
+  EXPECT_EQ(ws.normalisation.last_nonblank, 0u);
+  EXPECT_EQ(ws.normalisation.line_end, 1u);
 }
 
-TEST_F(NormaliseTest, PieceThatFillsTheBuffer) {
+TEST_F(NormaliseTest, PieceThatFillsTheBufferIsAllLine) {
   const std::string piece(151, 'x');
   normalise(piece);
   EXPECT_EQ(ws.normalisation.line_end, 151u);
   EXPECT_EQ(ws.normalisation.quote_mask[150], ' ');
   EXPECT_EQ(ws.normalisation.quote_mask[151], '\n');
   EXPECT_EQ(ws.normalisation.taken_mask[152], '\0');
-  EXPECT_EQ(ws.normalisation.last_nonblank, 149u);
+  EXPECT_EQ(ws.normalisation.last_nonblank, 150u);
+}
+
+// A piece that continues a line starts where the line was cut.
+TEST_F(NormaliseTest, ContinuedPieceStartsInTheStateOfItsLine) {
+  normalise(std::string(145, ' ') + "x = 'a");
+  normalise("b c' d\n", true);
+  EXPECT_EQ(quotes(), "'''   \n");  // inside the literal up to its closing quote
+  normalise(std::string(139, ' ') + "y = 1 ! note");
+  normalise("call s\n", true);
+  EXPECT_EQ(ws.normalisation.line_flag, kMarkerComment);
+  EXPECT_EQ(taken(), "!!!!!!\n");
+  normalise("call t\n", false);  // the next line starts afresh
+  EXPECT_EQ(ws.normalisation.line_flag, kMarkerComment);  // "call" in column 0
+  EXPECT_EQ(taken(), " !!!!!\n");
+}
+
+TEST_F(NormaliseTest, OnlyAPieceThatStartsItsLineIsAFixedFormComment) {
+  normalise(std::string(151, 'x'));
+  normalise("call s\n", true);
+  EXPECT_EQ(ws.normalisation.line_flag, kMarkerOrdinary);
+  EXPECT_EQ(taken(), "      \n");
+  normalise("call s\n", false);
+  EXPECT_EQ(ws.normalisation.line_flag, kMarkerComment);
+}
+
+TEST_F(NormaliseTest, PieceThatBeginsWithNulEndsTheCarriedState) {
+  normalise(std::string(145, ' ') + "x = 'a");
+  normalise(std::string("\0'", 2), true);
+  normalise("b'\n", true);
+  EXPECT_EQ(quotes(), "  \n");  // the quote opens a literal: nothing was carried
 }
 
 TEST_F(NormaliseTest, TabsAreMarkedInBothMasks) {

@@ -36,8 +36,9 @@ void ConversionTest::feed(std::string_view source) {
   while (read_source_line()) convert_line();
 }
 
-void ConversionTest::normalise(std::string_view line) {
+void ConversionTest::normalise(std::string_view line, bool continues_line) {
   load_raw_line(line);
+  ws.reading.piece_continues_line = continues_line;
   lower_line();
   normalise_line();
 }

@@ -24,8 +24,9 @@ class ConversionTest : public ::testing::Test {
   // Feeds source text through the source reader and every line stage.
   void feed(std::string_view source);
 
-  // Lower-cases and normalises one line only.
-  void normalise(std::string_view line);
+  // Lower-cases and normalises one line only: a piece that starts its line,
+  // or one that continues the line of the piece normalised before it.
+  void normalise(std::string_view line, bool continues_line = false);
 
   // Normalises and matches one line only (no classification).
   void scan(std::string_view line);

@@ -34,11 +34,7 @@ void clear_part(Part& part, std::size_t state_bytes = sizeof(Part)) {
   std::memset(static_cast<void*>(&part), 0, state_bytes);
 }
 
-void reset_reader() {
-  ws.reading.read_position = 0;
-  ws.reading.read_length = 0;
-  ws.reading.read_exhausted = false;
-}
+void reset_reader() { ws.reading = ReadingPart{}; }
 
 }  // namespace
 
@@ -94,10 +90,10 @@ void close_files_left_open() {
   ws.run.input_file = ws.run.output_file = nullptr;
 }
 
-std::vector<std::string> read_pieces(std::string_view source) {
+std::vector<SourcePiece> read_pieces(std::string_view source) {
   open_source_in_memory(source);
-  std::vector<std::string> pieces;
-  while (read_source_line()) pieces.emplace_back(ws.run.raw_line);
+  std::vector<SourcePiece> pieces;
+  while (read_source_line()) pieces.push_back({ws.run.raw_line, ws.reading.piece_continues_line});
   std::fclose(ws.run.input_file);
   ws.run.input_file = nullptr;
   reset_reader();
@@ -115,4 +111,9 @@ void clear_workspace_after_run() {
   clear_part(ws.building, offsetof(BuildingPart, closing_rows));
   clear_part(ws.composition, offsetof(CompositionPart, row_widths));
   clear_part(ws.writing);
+}
+
+void load_piece(const SourcePiece& piece) {
+  std::memcpy(ws.run.raw_line, piece.text.c_str(), piece.text.size() + 1);
+  ws.reading.piece_continues_line = piece.continues_line;
 }

@@ -47,6 +47,16 @@ void close_files_left_open();
 // make many in one process call this between them.
 void clear_workspace_after_run();
 
-// The source cut into the pieces the source reader delivers, each as raw_line
-// holds it (up to its first NUL, as far as every stage reads it).
-std::vector<std::string> read_pieces(std::string_view source);
+// A piece as the source reader delivers it: raw_line's text (up to its first
+// NUL, as far as every stage reads it) and whether it continues the line of
+// the piece before it.
+struct SourcePiece {
+  std::string text;
+  bool continues_line;
+};
+
+// The source cut into its pieces.
+std::vector<SourcePiece> read_pieces(std::string_view source);
+
+// Puts a piece in raw_line, as the reader would have.
+void load_piece(const SourcePiece& piece);

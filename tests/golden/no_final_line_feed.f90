@@ -1,0 +1,4 @@
+! expect: both
+program main
+  x = 1
+end program main
