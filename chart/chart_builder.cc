@@ -21,7 +21,11 @@ BuildingPart& b = ws.building;
 
 void advance() { advance_row(); }
 
-void problem() { show_warning(kTextStructureProblem, kTitleAttention); }
+// The structure message, at the line of the record that finds no open
+// construct for it.
+void problem(const char* reason) {
+  show_warning(kTextStructureProblem, kTitleAttention, current_source_line(), reason);
+}
 
 const StatementRecord& record_at(std::uint32_t index) { return ws.records.statement_table[index]; }
 
@@ -35,8 +39,11 @@ bool carries_text(const StatementRecord& record) { return record.has_text != kNo
 
 // ---- Structure stacks ---------------------------------------------------------
 
+// The walk stops before a structure stack is full; a push is guarded all the same.
 void push_structure(std::uint32_t* stack, std::uint32_t& depth, std::uint32_t value) {
-  if (depth >= kStructureStackCapacity) show_fatal(kTextTooLarge, kTitleExcuse);
+  if (depth >= kStructureStackCapacity) {
+    show_fatal(kTextTooLarge, kTitleExcuse, current_source_line(), "more than 40 blocks of one kind open at once");
+  }
   stack[depth++] = value;
 }
 
@@ -50,9 +57,9 @@ void pop_saved(const SavedRow* stack, std::uint32_t& depth) {
 
 // ---- Blocks -------------------------------------------------------------------
 
-void close_branch_block() {
+void close_branch_block(const char* reason_when_none) {
   if (b.branch_depth == 0) {
-    problem();
+    problem(reason_when_none);
     return;
   }
   pop_saved(b.branch_closers, b.branch_depth);
@@ -84,7 +91,7 @@ void case_body_look_ahead() {
   const std::uint32_t kind = record_at(next).kind;
   if (kind == kRowCaseDefault || kind == kRowCase) return;  // an empty branch
   if (b.case_depth == 0) {
-    problem();
+    problem("CASE outside SELECT CASE");
     return;
   }
   open_branch_block(case_top() == kCaseNoBranch);
@@ -92,9 +99,9 @@ void case_body_look_ahead() {
   case_top() += kCaseBodyStep;
 }
 
-void program_unit_end(bool with_separator) {
+void program_unit_end(bool with_separator, const char* reason_when_none) {
   if (b.closing_depth == 0) {
-    problem();
+    problem(reason_when_none);
   } else {
     pop_saved(b.closing_rows, b.closing_depth);
     retemplate_from_row();
@@ -108,7 +115,7 @@ void program_unit_end(bool with_separator) {
 }
 
 void end_where() {
-  close_branch_block();
+  close_branch_block("END WHERE without an open WHERE block");
   keyword_row_and_advance();
 }
 
@@ -119,18 +126,18 @@ void if_statement() {
 
 void end_if() {
   if (b.if_depth == 0) {
-    problem();
+    problem("END IF without an open IF block");
     keyword_row_and_advance();
     return;
   }
   const std::uint32_t else_ifs = b.if_branches[--b.if_depth];
-  for (std::uint32_t i = 0; i <= else_ifs; ++i) close_branch_block();
+  for (std::uint32_t i = 0; i <= else_ifs; ++i) close_branch_block("END IF finds a branch of its IF already closed");
   keyword_row_and_advance();
 }
 
 void else_if() {
   if (b.if_depth == 0) {
-    problem();
+    problem("ELSE IF outside an IF block");
     keyword_row_and_advance();
     return;
   }
@@ -164,20 +171,20 @@ void select_case() {
 
 void end_select() {
   if (b.case_depth == 0) {
-    problem();
+    problem("END SELECT without SELECT CASE");
     keyword_row_and_advance();
     return;
   }
   const std::uint32_t state = case_top();
   if (state > kCaseBranchClosed) end_case_branch(state);
-  close_branch_block();
+  close_branch_block("END SELECT finds no open CASE branch");
   --b.case_depth;
   keyword_row_and_advance();
 }
 
 void case_default() {
   if (b.case_depth == 0) {
-    problem();
+    problem("CASE DEFAULT outside SELECT CASE");
   } else if (case_top() > kCaseBranchClosed) {
     end_case_branch(case_top());
     case_top() = kCaseBranchClosed;
@@ -197,9 +204,9 @@ void case_selector() {
 
 // ---- Loops --------------------------------------------------------------------
 
-void pop_loop_test() {
+void pop_loop_test(const char* reason_when_none) {
   if (b.loop_test_depth == 0) {
-    problem();
+    problem(reason_when_none);
     return;
   }
   pop_saved(b.loop_test_rows, b.loop_test_depth);
@@ -220,19 +227,19 @@ void open_do(std::uint32_t kind) {
   }
   advance();
   if (b.loop_entry_depth == 0) {
-    problem();
+    problem("a DO loop without its entry row");
   } else {
     pop_saved(b.loop_entry_rows, b.loop_entry_depth);
     after_entry_retemplate();
     advance();
   }
   // An uncounted loop keeps its test row until its WHILE condition or END DO.
-  if (counted) pop_loop_test();
+  if (counted) pop_loop_test("a DO loop without its test row");
 }
 
-void pop_loop_row(SavedRow* stack, std::uint32_t& depth) {
+void pop_loop_row(SavedRow* stack, std::uint32_t& depth, const char* reason_when_none) {
   if (depth == 0) {
-    problem();
+    problem(reason_when_none);
     return;
   }
   pop_saved(stack, depth);
@@ -241,16 +248,17 @@ void pop_loop_row(SavedRow* stack, std::uint32_t& depth) {
 
 void close_do(bool end_do_statement) {
   if (b.loop_kind_depth == 0) {
-    problem();
+    problem(end_do_statement ? "END DO without an open DO loop"
+                             : "a labelled DO loop ends where no DO loop is open");
     if (end_do_statement) keyword_row_and_advance();
     return;
   }
   const std::uint32_t kind = b.loop_kinds[--b.loop_kind_depth];
-  if (kOpenDoRows.contains(kind)) pop_loop_test();
-  pop_loop_row(b.loop_return_rows, b.loop_return_depth);
-  pop_loop_row(b.loop_exit_rows, b.loop_exit_depth);
+  if (kOpenDoRows.contains(kind)) pop_loop_test("the end of a DO loop finds its test row already drawn");
+  pop_loop_row(b.loop_return_rows, b.loop_return_depth, "the end of a DO loop finds no return row");
+  pop_loop_row(b.loop_exit_rows, b.loop_exit_depth, "the end of a DO loop finds no exit row");
   if (b.closing_depth == 0) {
-    problem();
+    problem("the end of a DO loop finds its block already closed by the end of a program unit");
     if (end_do_statement) keyword_row_and_advance();
     return;
   }
@@ -360,14 +368,19 @@ void dispatch_keyword(std::uint32_t kind) {
     case kRowPlaceholder:
       return bare_row_and_advance();
     case kRowEndSubroutine:
+      return program_unit_end(true, "END SUBROUTINE without an open program unit");
     case kRowEndFunction:
+      return program_unit_end(true, "END FUNCTION without an open program unit");
     case kRowEnd:
-      return program_unit_end(true);
+      return program_unit_end(true, "END without an open program unit");
     case kRowEndProgram:
+      return program_unit_end(false, "END PROGRAM without an open program unit");
     case kRowEndModule:
+      return program_unit_end(false, "END MODULE without an open program unit");
     case kRowEndInterface:
+      return program_unit_end(false, "END INTERFACE without an open program unit");
     case kRowEndType:
-      return program_unit_end(false);
+      return program_unit_end(false, "END TYPE without an open program unit");
     case kRowEndWhere:
       return end_where();
     case kRowEndifWord:
@@ -408,7 +421,7 @@ void dispatch_keyword(std::uint32_t kind) {
     case kKindWhereClose:
       return open_saved_branch_block();
     case kKindWhileClose:
-      return pop_loop_test();
+      return pop_loop_test("a WHILE condition outside a DO loop");
     default:
       break;
   }
@@ -433,26 +446,49 @@ void build_record() {
   dispatch_keyword(record.kind);
 }
 
-bool structure_limit_reached() {
-  return b.case_depth >= kStructureStackCapacity || b.if_depth >= kStructureStackCapacity ||
-         b.loop_kind_depth >= kStructureStackCapacity;
-}
-
-bool nesting_limit_reached() {
-  return b.branch_depth >= kBranchStackCapacity || b.closing_depth >= kClosingStackCapacity;
-}
-
 bool last_row_too_wide() {
   if (b.chart_row_count == 0) return false;
   const std::uint32_t last = b.chart_row_count - 1;
   return b.row_cell_counts[last] >= kCellsPerRow || b.connector_depths[last] >= kConnectorLevels;
 }
 
+// The first capacity of the chart that the records so far have reached, by
+// what it holds; none when all is well.
+const char* structure_limit_reached() {
+  if (b.case_depth >= kStructureStackCapacity) return "more than 40 SELECT CASE blocks open at once";
+  if (b.if_depth >= kStructureStackCapacity) return "more than 40 IF blocks open at once";
+  if (b.loop_kind_depth >= kStructureStackCapacity) return "more than 40 DO loops open at once";
+  return nullptr;
+}
+
+const char* nesting_limit_reached() {
+  if (b.branch_depth >= kBranchStackCapacity) return "more than 120 branch blocks open at once";
+  if (b.closing_depth >= kClosingStackCapacity) return "more than 170 program units and DO loops open at once";
+  if (!last_row_too_wide()) return nullptr;
+  const std::uint32_t last = b.chart_row_count - 1;
+  if (b.row_cell_counts[last] >= kCellsPerRow) return "a chart row of 46 cells or more: the blocks nest too deep";
+  return "a chart row of 41 bracket levels or more: the branches nest too deep";
+}
+
+const char* chart_limit_reached() {
+  if (b.chart_row_count >= kChartRowCapacity) return "the chart needs more than 100,010 rows";
+  if (const char* reason = structure_limit_reached()) return reason;
+  return nesting_limit_reached();
+}
+
+// The line of the record built last, which took the chart to its limit.
+std::uint32_t line_of_last_record() {
+  const std::uint32_t index = b.stmt_index < ws.records.stmt_count ? b.stmt_index : ws.records.stmt_count;
+  return index > 0 ? record_at(index - 1).source_line : kNoSourceLine;
+}
+
 // Tests the limits before a record; false when the walk must stop.
 bool within_limits() {
-  if (structure_limit_reached()) return false;
-  if (b.chart_row_count >= kChartRowCapacity) show_fatal(kTextTooLarge, kTitleExcuse);
-  return !nesting_limit_reached() && !last_row_too_wide();
+  if (structure_limit_reached() != nullptr) return false;
+  if (b.chart_row_count >= kChartRowCapacity) {
+    show_fatal(kTextTooLarge, kTitleExcuse, line_of_last_record(), "the chart needs more than 100,010 rows");
+  }
+  return nesting_limit_reached() == nullptr;
 }
 
 void reset_builder() {
@@ -477,8 +513,5 @@ void build_chart() {
     if (!within_limits()) break;
     build_record();
   }
-  if (b.chart_row_count >= kChartRowCapacity || structure_limit_reached() || nesting_limit_reached() ||
-      last_row_too_wide()) {
-    show_fatal(kTextTooLarge, kTitleExcuse);
-  }
+  if (const char* reason = chart_limit_reached()) show_fatal(kTextTooLarge, kTitleExcuse, line_of_last_record(), reason);
 }

@@ -19,13 +19,22 @@ void append_cell(ChartRow& row, const ChartCell& cell) {
   if (row.cell_count < kCellStorage) row.cells[row.cell_count++] = cell;
 }
 
+namespace {
+
+void refuse_row_past_the_store() {
+  if (ws.building.chart_row_count < kChartRowCapacity) return;
+  show_fatal(kTextTooLarge, kTitleExcuse, current_source_line(), "the chart needs more than 100,010 rows");
+}
+
+}  // namespace
+
 ChartRow& current_row() {
-  if (ws.building.chart_row_count >= kChartRowCapacity) show_fatal(kTextTooLarge, kTitleExcuse);
+  refuse_row_past_the_store();
   return ws.building.building_row;
 }
 
 ConnectorRecord& current_connectors() {
-  if (ws.building.chart_row_count >= kChartRowCapacity) show_fatal(kTextTooLarge, kTitleExcuse);
+  refuse_row_past_the_store();
   return ws.building.building_connectors;
 }
 
@@ -38,6 +47,7 @@ void advance_row() {
   const std::uint32_t cells = row.cell_count < kCellStorage ? row.cell_count : kCellStorage;
   const std::uint32_t levels = connectors.connector_depth < kLevelStorage ? connectors.connector_depth : kLevelStorage;
   ws.building.row_cell_counts[r] = row.cell_count;
+  ws.building.row_source_lines[r] = current_source_line();
   ws.building.row_markers[r] = row.row_marker;
   ws.building.connector_depths[r] = connectors.connector_depth;
   ws.building.row_cell_starts[r] = ws.building.stored_cell_used;
@@ -56,6 +66,11 @@ void advance_row() {
   row.row_marker = kMarkerUnset;
   connectors.connector_depth = 0;
   ++ws.building.chart_row_count;
+}
+
+std::uint32_t current_source_line() {
+  const std::uint32_t index = ws.building.stmt_index;
+  return index < ws.records.stmt_count ? ws.records.statement_table[index].source_line : kNoSourceLine;
 }
 
 const StoredCell& stored_cell(std::uint32_t row, std::uint32_t cell) {
@@ -99,6 +114,9 @@ void emit_saved_pair(const SavedRow& saved) {
 }
 
 SavedRow& push_saved_row(SavedRow* stack, std::uint32_t& depth, std::uint32_t capacity) {
-  if (depth >= capacity) show_fatal(kTextTooLarge, kTitleExcuse);
+  if (depth >= capacity) {
+    show_fatal(kTextTooLarge, kTitleExcuse, current_source_line(),
+               reason_with_number("more than ", capacity, " blocks or loops open at once"));
+  }
   return stack[depth++];
 }

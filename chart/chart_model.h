@@ -109,6 +109,8 @@ struct BuildingPart {
   std::uint32_t connector_depths[kChartRowCapacity];
   std::uint32_t row_cell_starts[kChartRowCapacity];
   std::uint32_t row_level_starts[kChartRowCapacity];
+  // The source line of the record each row was built for; informational.
+  std::uint32_t row_source_lines[kChartRowCapacity];
   StoredCell stored_cells[kChartRowCapacity * kCellStorage];
   std::uint8_t stored_levels[kChartRowCapacity * kLevelStorage];  // connector kinds
 };
@@ -141,6 +143,9 @@ ConnectorRecord& current_connectors();
 // Completes the row at chart_row_count: moves it into the row store and
 // starts the next one empty.
 void advance_row();
+
+// The source line of the record being built (0 when there is none).
+std::uint32_t current_source_line();
 
 // A stored row's cell and the connector kind at a level (1-based).
 const StoredCell& stored_cell(std::uint32_t row, std::uint32_t cell);

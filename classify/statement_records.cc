@@ -39,6 +39,7 @@ StatementRecord& start_record(std::uint32_t kind, Marker marker, std::uint32_t n
   record.statement_number = number;
   record.kind = kind;
   record.marker = marker;
+  record.source_line = ws.reading.source_line;
   return record;
 }
 

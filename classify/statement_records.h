@@ -17,6 +17,9 @@ struct StatementRecord {
   // Where the record's text (its characters, a line feed and a terminator)
   // stands in statement_text; see note [statement-text].
   std::uint32_t text_start;
+  // The physical source line being classified when the record was appended;
+  // informational, for messages and views: nothing the chart draws depends on it.
+  std::uint32_t source_line;
 };
 
 // The statement table's part of the workspace.

@@ -8,6 +8,7 @@ get_filename_component(KMT_CONVERSION_ROOT "${CMAKE_CURRENT_LIST_DIR}/.." ABSOLU
 set(KMT_CONVERSION_SOURCES
   driver/workspace.cc
   driver/conversion_run.cc
+  driver/messages.cc
   driver/source_reader.cc
   driver/chart_writer.cc
   driver/composition.cc

@@ -19,6 +19,8 @@ inline constexpr std::size_t kLineCapacity = 152;
 inline constexpr std::size_t kMaxPieceLength = kLineCapacity - 1;
 // The masks hold one byte past a full line: its line feed and terminator.
 inline constexpr std::size_t kMaskCapacity = kLineCapacity + 1;
+// A message's English reason when it holds a number.
+inline constexpr std::size_t kReasonCapacity = 160;
 // Raw bytes buffered from the source between reads.
 inline constexpr std::size_t kReadBufferCapacity = 1 << 16;
 // Composed chart bytes buffered before they reach the chart file.

@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "driver/messages.h"
+#include "driver/platform.h"
 #include "driver/workspace.h"
 
 namespace {
@@ -16,7 +17,9 @@ namespace {
 void write_buffer_out() {
   if (ws.writing.write_length == 0) return;
   const std::size_t written = std::fwrite(ws.writing.write_buffer, 1, ws.writing.write_length, ws.run.output_file);
-  if (written != ws.writing.write_length) show_fatal(kTextWriteFailed, kTitleWriteError);
+  if (written != ws.writing.write_length) {
+    show_fatal(kTextWriteFailed, kTitleWriteError, kNoSourceLine, platform_failure_reason());
+  }
   ws.writing.write_length = 0;
 }
 
@@ -54,5 +57,5 @@ void finish_chart_file() {
   ws.run.output_file = nullptr;
   const bool flushed = std::fflush(file) == 0;
   const bool closed = std::fclose(file) == 0;
-  if (!flushed || !closed) show_fatal(kTextWriteFailed, kTitleWriteError);
+  if (!flushed || !closed) show_fatal(kTextWriteFailed, kTitleWriteError, kNoSourceLine, platform_failure_reason());
 }

@@ -56,7 +56,10 @@ std::uint32_t measure_rows() {
     std::uint32_t width = 0;
     for (std::uint32_t i = 0; i < drawn_cell_count(r); ++i) width += stored_cell(r, i).cell_width;
     ws.composition.row_widths[r] = width;
-    if (width > kMaxChartColumns) show_fatal(kTextLineTooWide, kTitleSorry);
+    if (width > kMaxChartColumns) {
+      show_fatal(kTextLineTooWide, kTitleSorry, ws.building.row_source_lines[r],
+                 reason_with_number("a chart row would be ", width, " columns wide, more than 502"));
+    }
     if (ws.building.connector_depths[r] > deepest) deepest = ws.building.connector_depths[r];
   }
   return deepest < kConnectorLevels ? deepest : kConnectorLevels;
@@ -86,7 +89,10 @@ void place_brackets_at_level(std::uint32_t level) {
       ws.composition.bracket_start_columns[r] = bottom_seen ? start_column : width;
       ws.composition.bracket_end_columns[r] = running_max;
       ws.composition.row_widths[r] = running_max;
-      if (running_max > kMaxChartColumns) show_fatal(kTextLineTooWide, kTitleExcuse);
+      if (running_max > kMaxChartColumns) {
+        show_fatal(kTextLineTooWide, kTitleExcuse, ws.building.row_source_lines[r],
+                   reason_with_number("a bracket line would stand in column ", running_max, ", beyond 502"));
+      }
       running_max = 0;
       start_column = 0;
       bottom_seen = false;

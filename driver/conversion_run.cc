@@ -33,21 +33,32 @@ bool copy_path(char* buffer, const char* path) {
   return true;
 }
 
+constexpr const char* kReasonPathTooLong = "the path is too long";
+constexpr const char* kReasonChartIsSource = "the chart would replace the source file";
+
 void open_source(bool path_fits) {
   ws.run.input_file = path_fits ? platform_open_file(ws.run.input_path, "rb") : nullptr;
-  if (ws.run.input_file == nullptr) show_fatal(kTextSourceNotFound, kTitleOpenFile);
+  if (ws.run.input_file != nullptr) return;
+  show_fatal(kTextSourceNotFound, kTitleOpenFile, kNoSourceLine,
+             path_fits ? platform_failure_reason() : kReasonPathTooLong);
 }
 
 // Opening the chart truncates it, so a chart path that names the source
 // itself is refused before the source could be lost.
 void open_chart(bool path_fits) {
-  const bool usable = path_fits && !platform_same_file(ws.run.input_path, ws.run.output_path);
-  ws.run.output_file = usable ? platform_open_file(ws.run.output_path, "wb") : nullptr;
-  if (ws.run.output_file == nullptr) {
-    std::fclose(ws.run.input_file);
-    ws.run.input_file = nullptr;
-    show_fatal(kTextChartNotCreated, kTitleOpenFile);
+  const char* refusal = nullptr;
+  if (!path_fits) {
+    refusal = kReasonPathTooLong;
+  } else if (platform_same_file(ws.run.input_path, ws.run.output_path)) {
+    refusal = kReasonChartIsSource;
+  } else {
+    ws.run.output_file = platform_open_file(ws.run.output_path, "wb");
+    if (ws.run.output_file == nullptr) refusal = platform_failure_reason();
   }
+  if (refusal == nullptr) return;
+  std::fclose(ws.run.input_file);
+  ws.run.input_file = nullptr;
+  show_fatal(kTextChartNotCreated, kTitleOpenFile, kNoSourceLine, refusal);
 }
 
 void compile_keyword_table() {
@@ -82,7 +93,7 @@ void set_start_values() {
 
 void convert_lines() {
   while (read_source_line()) convert_line();
-  if (source_read_failed()) show_warning(kTextReadError, kTitleReadError);
+  if (source_read_failed()) show_warning(kTextReadError, kTitleReadError, kNoSourceLine, platform_failure_reason());
 }
 
 }  // namespace
@@ -104,19 +115,17 @@ void start_run() {
 
 void convert_line() {
   lower_line();
-  if (std::strlen(ws.run.work_line) >= kLongLineLength) show_warning(kTextLongLine, kTitleCaution);
+  if (std::strlen(ws.run.work_line) >= kLongLineLength) {
+    show_warning(kTextLongLine, kTitleCaution, ws.reading.source_line,
+                 "the line is longer than 149 characters and is read in pieces of 151");
+  }
   normalise_line();
   reset_matches();
   match_line();
   classify_line();
-  if (ws.records.stmt_count >= kStatementCapacity) show_fatal(kTextTooLarge, kTitleSorry);
-}
-
-void show_warning(const char* text, const char* title) { platform_show_message(text, title); }
-
-void show_fatal(const char* text, const char* title) {
-  platform_show_message(text, title);
-  platform_exit_fatal();
+  if (ws.records.stmt_count >= kStatementCapacity) {
+    show_fatal(kTextTooLarge, kTitleSorry, ws.reading.source_line, "the source gives 100,010 statement records or more");
+  }
 }
 
 int run_conversion(const char* input_path, const char* output_path) {

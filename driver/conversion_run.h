@@ -18,6 +18,7 @@ struct RunPart {
   // The same line lower-cased: every scanning stage works on it, and while
   // the patterns are compiled it holds the pattern text being compiled.
   char work_line[kLineCapacity];
+  char reason[kReasonCapacity];  // the latest message reason that holds a number
 };
 
 // Converts the source at input_path into the chart at output_path (both

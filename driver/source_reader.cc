@@ -62,6 +62,7 @@ bool read_source_line() {
     if (byte == '\n') break;
   }
   ws.run.raw_line[length] = '\0';
+  if (length > 0 && !ws.reading.piece_continues_line) ++ws.reading.source_line;
   // Only a piece that filled the buffer before its line ended has a sequel.
   ws.reading.next_piece_continues_line = length == kMaxPieceLength && ws.run.raw_line[length - 1] != '\n';
   return length > 0;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 
 #include "driver/capacities.h"
 
@@ -18,6 +19,10 @@ struct ReadingPart {
   // continue this one's.
   bool piece_continues_line;
   bool next_piece_continues_line;
+  // The physical line of the piece in raw_line, from 1: a line feed ends a
+  // line (CR LF counts once, a lone CR ends none); the pieces of a long line
+  // share its number.
+  std::uint32_t source_line;
 };
 
 // Opens nothing: reads from input_file.  Fills raw_line with the next line,

@@ -32,9 +32,13 @@ bool read_identity(const char* path, BY_HANDLE_FILE_INFORMATION& identity) {
 
 // The conversion knows no window, so its messages have no owner; the box is
 // modal all the same and returns only when its OK has been pressed.
-void platform_show_message(const char* text, const char* title) {
-  MessageBoxW(nullptr, wide_from_utf8(text).c_str(), wide_from_utf8(title).c_str(), MB_OK);
+// The box shows the text and title alone, as it always has.
+void platform_show_message(const Message& message) {
+  MessageBoxW(nullptr, wide_from_utf8(message.text).c_str(), wide_from_utf8(message.title).c_str(), MB_OK);
 }
+
+// The message boxes give no reasons.
+const char* platform_failure_reason() { return ""; }
 
 void platform_exit_fatal() { std::exit(1); }
 

@@ -482,3 +482,28 @@ TEST_F(ChartBuilderTest, RepeatedBuildsStartTheRowStoreOver) {
 }
 
 }  // namespace
+
+namespace {
+
+// A chart row carries the line of the record it was built for; the rows of
+// a saved closing row carry the line of the statement that closes.
+TEST_F(ChartBuilderTest, RowsKnowTheirSourceLinesAndProblemsPointAtTheStatement) {
+  std::string source = "subroutine s\n  do i = 1, n\n    call a\n  end do\n";
+  for (int i = 0; i < 30; ++i) source += "  x = 1\n";
+  source += "  end select\nend subroutine s\n";  // line 35 finds no SELECT CASE
+  feed(source);
+  build_chart();
+  std::vector<std::uint32_t> lines;
+  for (std::uint32_t r = 0; r < ws.building.chart_row_count; ++r) lines.push_back(ws.building.row_source_lines[r]);
+  // The loop head, the DO row, its entry and test rows: line 2; its return,
+  // exit and closing rows and the END DO row: line 4.
+  const std::vector<std::uint32_t> loop = {1, 2, 2, 2, 2, 3, 4, 4, 4, 4};
+  EXPECT_EQ(std::vector<std::uint32_t>(lines.begin(), lines.begin() + 10), loop);
+  EXPECT_EQ(lines[10], 5u);
+  EXPECT_EQ(lines.back(), 36u);  // the separator row after END SUBROUTINE
+  ASSERT_EQ(messages_titled("Attention"), 1u);
+  EXPECT_EQ(shown_messages().back().source_line, 35u);
+  EXPECT_EQ(shown_messages().back().reason, "END SELECT without SELECT CASE");
+}
+
+}  // namespace

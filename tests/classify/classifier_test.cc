@@ -474,3 +474,31 @@ TEST_F(ClassifierTest, TableIsNeverWrittenPastItsCapacity) {
 }
 
 }  // namespace
+
+namespace {
+
+// Every record knows the physical source line it was appended for: CR LF
+// counts once, a lone CR ends no line, the pieces of a long line share its
+// number, an owed END IF belongs to the line that pays it.
+TEST_F(ClassifierTest, RecordsKnowTheirSourceLines) {
+  std::string source = "subroutine s\r\n  x = p\r  y = q\n  call f(" + std::string(160, 'a') + ")\n";
+  source += "  if (x) y = r\n  z = t\n  do 10 i = 1, n\n10 continue\n  w = u\n";
+  feed(source);
+  std::vector<std::string> lines;
+  for (std::uint32_t i = 0; i < ws.records.stmt_count; ++i) {
+    lines.push_back(std::to_string(record(i).source_line) + " " + kind_name(record(i).kind));
+  }
+  const std::vector<std::string> common = {"1 Text",  "1 Subroutine", "2 Text",   "2 Equals", "2 Equals",
+                                           "3 Call",  "3 OpenParen",  "3 Text",   "3 CloseParen",
+                                           "4 If",    "4 OpenParen",  "4 CloseParen", "4 IfClose", "4 Equals",
+                                           "5 EndIf", "5 Text",       "5 Equals", "6 LabelledCountedDo1"};
+  std::vector<std::string> expected = common;
+  if (kMeridolEdition) {
+    expected.insert(expected.end(), {"7 LabelledContinue1", "8 LoopEnd", "8 Text", "8 Equals"});
+  } else {
+    expected.insert(expected.end(), {"7 LoopEnd", "7 LabelledContinue1", "8 Text", "8 Equals"});
+  }
+  EXPECT_EQ(lines, expected);
+}
+
+}  // namespace

@@ -3,7 +3,8 @@
 //
 // <name>.dump is checked with both editions, <name>.<edition>.dump with that
 // edition only.  Its first line says which (it is not compared); then
-// "records:", one record per line, and "rows:", one chart row per line.
+// "records:", one record per line, and "rows:", one chart row per line, each
+// after the number of the source line it belongs to.
 // Run with KMT_WRITE_DUMPS=1 to write the dumps of the sources that have
 // one afresh (then read the difference before keeping it).
 #include <gtest/gtest.h>
@@ -52,11 +53,20 @@ std::vector<DumpCase> dump_cases() {
   return cases;
 }
 
+// Each record and row after the source line it belongs to.
 std::string dump_of_run(const std::string& header) {
   std::string out = header + "\nrecords:\n";
-  for (const std::string& line : dump_records()) out += "  " + line + "\n";
+  const std::vector<std::string> records = dump_records();
+  for (std::uint32_t i = 0; i < records.size(); ++i) {
+    out.append("  ").append(std::to_string(ws.records.statement_table[i].source_line)).append(": ");
+    out.append(records[i]).append("\n");
+  }
   out += "rows:\n";
-  for (const std::string& line : dump_rows()) out += "  " + line + "\n";
+  const std::vector<std::string> rows = dump_rows();
+  for (std::uint32_t r = 0; r < rows.size(); ++r) {
+    out.append("  ").append(std::to_string(ws.building.row_source_lines[r])).append(": ");
+    out.append(rows[r]).append("\n");
+  }
   return out;
 }
 

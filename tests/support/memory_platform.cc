@@ -40,7 +40,11 @@ void reset_reader() { ws.reading = ReadingPart{}; }
 
 // ---- The platform ---------------------------------------------------------------
 
-void platform_show_message(const char* text, const char* title) { files.messages.push_back({title, text}); }
+void platform_show_message(const Message& message) {
+  files.messages.push_back({message.title, message.text, message.source_line, message.reason});
+}
+
+const char* platform_failure_reason() { return files.source_present ? "simulated failure" : "No such file or directory"; }
 
 void platform_exit_fatal() { throw FatalExit{}; }
 

@@ -7,14 +7,23 @@
 // the process would have ended.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
+// A message as shown: two messages are equal when their titles and texts
+// are, as a message box shows them; the line and the reason are checked
+// where a test asks for them.
 struct ShownMessage {
+  ShownMessage(std::string shown_title, std::string shown_text, std::uint32_t line = 0, std::string why = {})
+      : title(std::move(shown_title)), text(std::move(shown_text)), source_line(line), reason(std::move(why)) {}
   std::string title;
   std::string text;
-  bool operator==(const ShownMessage&) const = default;
+  std::uint32_t source_line;
+  std::string reason;
+  bool operator==(const ShownMessage& other) const { return title == other.title && text == other.text; }
 };
 
 // Thrown where the platform would end the process with status 1.

@@ -21,12 +21,17 @@ std::string drain(int fd) {
 
 }  // namespace
 
-ProgramResult run_program(const std::string& program, const std::vector<std::string>& args) {
-  // Output goes to files, so neither stream can fill a pipe and stall.
+ProgramResult run_program(const std::string& program, const std::vector<std::string>& args,
+                          const std::string& directory, const std::string& input) {
+  // Input and output are files, so no stream can fill a pipe and stall.
+  char in_name[] = "/tmp/kmt_in_XXXXXX";
   char out_name[] = "/tmp/kmt_out_XXXXXX";
   char err_name[] = "/tmp/kmt_err_XXXXXX";
+  const int in_fd = mkstemp(in_name);
   const int out_fd = mkstemp(out_name);
   const int err_fd = mkstemp(err_name);
+  if (write(in_fd, input.data(), input.size()) != static_cast<ssize_t>(input.size())) _exit(127);
+  lseek(in_fd, 0, SEEK_SET);
   std::vector<char*> argv;
   argv.push_back(const_cast<char*>(program.c_str()));
   for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
@@ -34,6 +39,8 @@ ProgramResult run_program(const std::string& program, const std::vector<std::str
   ProgramResult result;
   const pid_t pid = fork();
   if (pid == 0) {
+    if (!directory.empty() && chdir(directory.c_str()) != 0) _exit(127);
+    dup2(in_fd, 0);
     dup2(out_fd, 1);
     dup2(err_fd, 2);
     execv(program.c_str(), argv.data());
@@ -46,6 +53,8 @@ ProgramResult run_program(const std::string& program, const std::vector<std::str
   lseek(err_fd, 0, SEEK_SET);
   result.out = drain(out_fd);
   result.err = drain(err_fd);
+  close(in_fd);
+  unlink(in_name);
   unlink(out_name);
   unlink(err_name);
   return result;

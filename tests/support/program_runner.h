@@ -11,7 +11,10 @@ struct ProgramResult {
   std::string err;
 };
 
-ProgramResult run_program(const std::string& program, const std::vector<std::string>& args);
+// Runs the program with the arguments, in `directory` when one is given, with
+// `input` on its standard input (empty by default).
+ProgramResult run_program(const std::string& program, const std::vector<std::string>& args,
+                          const std::string& directory = "", const std::string& input = "");
 
 // A fresh directory for one test's files, removed afterwards.
 class ScratchDirectory {
