@@ -34,7 +34,8 @@ need_test() {
   need xdotool xdotool
   need xkbcomp x11-xkb-utils
   need import imagemagick
-  need localedef locales
+  # localedef comes with libc-bin; the locale definitions with locales.
+  need /usr/share/i18n/locales/ja_JP locales
 }
 
 has_japanese_locale() { locale -a 2>/dev/null | grep -qiE '^ja_JP\.utf-?8$'; }
