@@ -27,11 +27,11 @@ _kmt_options() {
     }'
 }
 
-# _kmt_complete_value VALUE-SPEC CURRENT
+# _kmt_complete_value VALUES CURRENT
 _kmt_complete_value() {
-  local spec=$1 cur=$2
-  case $spec in
-    *'|'*) mapfile -t COMPREPLY < <(compgen -W "${spec//|/ }" -- "$cur") ;;
+  local values=$1 cur=$2
+  case $values in
+    *'|'*) mapfile -t COMPREPLY < <(compgen -W "${values//|/ }" -- "$cur") ;;
     DIR) compopt -o filenames 2>/dev/null; mapfile -t COMPREPLY < <(compgen -d -- "$cur") ;;
     N) COMPREPLY=() ;;
     *) compopt -o filenames 2>/dev/null; mapfile -t COMPREPLY < <(compgen -f -- "$cur") ;;
