@@ -6,7 +6,7 @@
 #
 # usage: completion_test.sh COMPLETION PROGRAM
 set -uo pipefail
-readonly completion=$1 kmt_program=$2
+readonly completion=$(realpath "$1") kmt_program=$(realpath "$2")
 source "$(dirname "$0")/../support/checks.sh"
 source "$completion"
 

@@ -4,7 +4,7 @@
 #
 # usage: options_test.sh PROGRAM PAGE
 set -uo pipefail
-readonly program=$1 page=$2
+readonly program=$(realpath "$1") page=$(realpath "$2")
 source "$(dirname "$0")/../support/checks.sh"
 
 scratch=$(mktemp -d)
