@@ -1,43 +1,102 @@
 #!/usr/bin/env bash
-# Installs what a fresh Debian machine lacks for building and testing.
+# Installs what a fresh Debian machine lacks for one kind of work, and says
+# what it installs:
+#
+#   scripts/install_deps.sh run       build and run the Linux programs
+#   scripts/install_deps.sh package   also make the Debian package and the
+#                                     Windows zip (cross-built with mingw-w64)
+#   scripts/install_deps.sh test      also everything the tests use
+#
 # Does nothing when everything is present; needs root (or sudo) otherwise.
+# What only some tests use (the Windows tools, Chromium) may fail to install:
+# those tests then report themselves skipped.
 set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+source "$here/deps_common.sh"
 
-missing=()
-need() { # need <command-or-file> <package>
-  if [[ "$1" == /* ]]; then [[ -e "$1" ]] || missing+=("$2")
-  else command -v "$1" >/dev/null 2>&1 || missing+=("$2"); fi
+usage() { echo "usage: $0 run|package|test" >&2; exit 2; }
+[[ $# -eq 1 ]] || usage
+purpose=$1
+
+need_run() {
+  need cmake cmake
+  need g++ g++
+  need make make
+  need iconv libc-bin
 }
 
-need cmake cmake
-need g++ g++
-need make make
-need iconv libc-bin
-need /usr/include/gtest/gtest.h libgtest-dev
-need /usr/include/gmock/gmock.h libgmock-dev
-need valgrind valgrind
-# The fuzz targets: clang and its fuzzer and sanitizer runtimes.
-need clang++ clang
-need /usr/lib/llvm-14/lib/clang/14.0.6/lib/linux/libclang_rt.fuzzer-x86_64.a libclang-rt-14-dev
-
-install_windows_deps() {
-  # The Windows programs are cross-built and tested under Wine; when their
-  # packages cannot be installed those tests report themselves skipped.
-  local script
-  script="$(dirname "$0")/windows/install_deps.sh"
-  [[ -x "$script" ]] || return 0
-  "$script" || echo "install_deps: Windows test tools unavailable; those tests will be skipped" >&2
+need_package() {
+  need_run
+  need dpkg-deb dpkg
+  need dpkg-shlibdeps dpkg-dev
+  need file file
+  need strip binutils
 }
 
-if ((${#missing[@]} == 0)); then install_windows_deps; exit 0; fi
+need_test() {
+  need_package
+  need /usr/include/gtest/gtest.h libgtest-dev
+  need /usr/include/gmock/gmock.h libgmock-dev
+  need valgrind valgrind
+  # The fuzz targets; clang's fuzzer runtime is looked for below.
+  command -v clang++ >/dev/null 2>&1 || KMT_MISSING+=(clang libclang-rt-dev)
+  # The manual pages, the package and the zip.
+  need groff groff-base
+  need man man-db
+  need mandoc mandoc
+  need lintian lintian
+  need unzip unzip
+}
 
-echo "Installing: ${missing[*]}" >&2
-sudo=""
-if [[ $(id -u) -ne 0 ]]; then
-  command -v sudo >/dev/null 2>&1 || { echo "install_deps: need root to install ${missing[*]}" >&2; exit 1; }
-  sudo="sudo"
-fi
-export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-install_windows_deps
+# Prints the path of clang's libFuzzer runtime, as the compiler itself finds
+# it; fails when it has none.
+fuzzer_runtime() {
+  local name path
+  for name in "libclang_rt.fuzzer-$(uname -m).a" libclang_rt.fuzzer.a; do
+    path=$(clang++ -print-file-name="$name" 2>/dev/null) || continue
+    [[ $path == /* && -e $path ]] && { echo "$path"; return 0; }
+  done
+  return 1
+}
+
+# Debian ships the runtime of clang N in libclang-rt-N-dev.
+need_fuzzer_runtime() {
+  command -v clang++ >/dev/null 2>&1 || return 0
+  fuzzer_runtime >/dev/null && return 0
+  local major
+  major=$(clang++ -dumpversion | cut -d. -f1)
+  KMT_MISSING+=("libclang-rt-$major-dev")
+}
+
+optional() { # optional <what> <command>...: a failure is reported, not fatal
+  local what=$1
+  shift
+  "$@" || echo "install_deps: $what could not be installed; the tests that use it will be skipped" >&2
+}
+
+install_chromium() {
+  need chromium chromium
+  install_missing "the browser tests"
+}
+
+case $purpose in
+  run)
+    need_run
+    install_missing "building and running the Linux programs"
+    ;;
+  package)
+    need_package
+    install_missing "building the Debian package"
+    "$here/windows/install_deps.sh" build ||
+      echo "install_deps: no mingw-w64 cross compiler; the Windows zip will not be made" >&2
+    ;;
+  test)
+    need_test
+    install_missing "the tests"
+    need_fuzzer_runtime
+    install_missing "the fuzz targets (clang's libFuzzer runtime)"
+    optional "the Windows test tools" "$here/windows/install_deps.sh" test
+    optional "Chromium" install_chromium
+    ;;
+  *) usage ;;
+esac

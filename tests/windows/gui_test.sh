@@ -12,9 +12,12 @@
 # usage: gui_test.sh PROGRAM.exe LINUX_PROGRAM SOURCE.f90 WORK
 set -uo pipefail
 source "$(dirname "$0")/wine_env.sh"
+source "$(dirname "$0")/gui_driver.sh"
 
 readonly program=$1 linux_program=$2 source=$3 work=$4
 readonly edition=$(basename "$program" .exe)
+KMT_CHECKS_NAME=$edition
+source "$(dirname "$0")/../support/checks.sh"
 
 [[ -f "$program" ]] || skip_test "$program was not built (no mingw-w64 cross compiler)"
 require_tools wine wineserver wineboot Xvfb xdotool xkbcomp import cmp
@@ -23,17 +26,12 @@ prepare_prefix "$work/prefix"
 start_display
 trap stop_wine_and_display EXIT
 
-readonly MAIN_TITLE="Kumetra  Brandolk"
-readonly OPEN_TITLE="開く"               # Wine's Japanese captions of the
-readonly SAVE_TITLE="名前を付けて保存"   # common file dialogs
 readonly MESSAGE_TITLE="Open File"
 if [[ $edition == kmt_meridol ]]; then
   readonly ABOUT_TITLE="FORTRANMeridol(純)のﾊﾞｰｼﾞｮﾝ情報  Brandolk"
 else
   readonly ABOUT_TITLE="FORTRANSorvane(純)のﾊﾞｰｼﾞｮﾝ情報  Brandolk"
 fi
-readonly WINDOW_WAIT=20   # seconds for a window to appear
-readonly EXIT_WAIT=30     # seconds for the program to end
 
 readonly SOURCE_NAME="流れ図の元.f90"
 readonly CHART_NAME="流れ図.txt"
@@ -51,95 +49,22 @@ readonly shots="$work/screenshots"
 rm -rf "$folder"
 mkdir -p "$folder" "$shots"
 
-passed=0
-failed=0
-expect() { # expect <what> <command>...
-  local what=$1
-  shift
-  if "$@"; then
-    ((passed++))
-  else
-    ((failed++))
-    echo "FAILED: $edition: $what"
-  fi
-}
-
-start_program() {
-  (cd "$folder" && exec wine "$program") >/dev/null 2>&1 &
-  program_pid=$!
-}
-
-# Prints the id of the visible window with exactly this title.
-wait_for_window() {
-  local pattern
-  pattern="^$(sed 's/[][().*+?^$|\\{}]/\\&/g' <<<"$1")\$"
-  timeout "$WINDOW_WAIT" xdotool search --sync --onlyvisible --name "$pattern" 2>/dev/null | head -n 1
-}
-
-press() { # press <window> <key>...
-  local window=$1
-  shift
-  xdotool windowfocus --sync "$window" key "$@"
-}
-
-type_into() { # type_into <window> <text>
-  xdotool windowfocus --sync "$1" type --delay 15 "$2"
-}
-
 screenshot() { import -window "$1" "$shots/$edition-$2.png"; }
-
-# Sets exit_status to the program's exit status; a program that hangs is
-# ended and given status 124.
-wait_for_exit() {
-  local tries
-  for ((tries = 0; tries < EXIT_WAIT * 5; tries++)); do
-    kill -0 "$program_pid" 2>/dev/null || break
-    sleep 0.2
-  done
-  if kill -0 "$program_pid" 2>/dev/null; then
-    kill "$program_pid" 2>/dev/null
-    wait "$program_pid" 2>/dev/null
-    exit_status=124
-    return
-  fi
-  wait "$program_pid"
-  exit_status=$?
-}
 
 # Ends the program of a scenario that went wrong, so the next one starts
 # clean; the screen as it was is kept for a look.
 abandon() {
   expect "$1" false
-  import -window root "$shots/$edition-failure-$failed.png"
+  import -window root "$shots/$edition-failure-$KMT_CHECKS_FAILED.png"
   kill "$program_pid" 2>/dev/null
   wait "$program_pid" 2>/dev/null
   timeout 30 wineserver -k >/dev/null 2>&1
 }
 
-# Presses OK in the main dialog and picks the source; prints the save
-# dialog's id.
-choose_source() { # choose_source <main-window> <source-name>
-  local open save
-  press "$1" Return
-  open=$(wait_for_window "$OPEN_TITLE")
-  [[ -n $open ]] || return 1
-  press "$open" ctrl+a
-  type_into "$open" "$windows_folder\\$2"
-  press "$open" Return
-  save=$(wait_for_window "$SAVE_TITLE")
-  [[ -n $save ]] || return 1
-  echo "$save"
-}
-
-save_chart() { # save_chart <save-window> <chart-name>
-  type_into "$1" "$windows_folder\\$2"
-  press "$1" Return
-}
-
 about_box_and_conversion() {
   local main about save
   cp "$source" "$folder/$SOURCE_NAME"
-  start_program
+  start_program "$program" "$folder"
   main=$(wait_for_window "$MAIN_TITLE")
   [[ -n $main ]] || { abandon "the main dialog did not appear"; return; }
   screenshot "$main" main-dialog
@@ -155,8 +80,8 @@ about_box_and_conversion() {
     screenshot "$about" about-box
     press "$about" Return
   fi
-  save=$(choose_source "$main" "$SOURCE_NAME") || { abandon "the file dialogs did not appear"; return; }
-  save_chart "$save" "$CHART_NAME"
+  save=$(choose_source "$main" "$windows_folder\\$SOURCE_NAME") || { abandon "the file dialogs did not appear"; return; }
+  save_chart "$save" "$windows_folder\\$CHART_NAME"
   wait_for_exit
   expect "a conversion ends with status 0 (got $exit_status)" test "$exit_status" -eq 0
   expect "the chart equals the Linux program's chart" \
@@ -166,12 +91,12 @@ about_box_and_conversion() {
 missing_source() {
   local main save message
   cp "$source" "$folder/$VANISHING_SOURCE_NAME"
-  start_program
+  start_program "$program" "$folder"
   main=$(wait_for_window "$MAIN_TITLE")
   [[ -n $main ]] || { abandon "the main dialog did not appear"; return; }
-  save=$(choose_source "$main" "$VANISHING_SOURCE_NAME") || { abandon "the file dialogs did not appear"; return; }
+  save=$(choose_source "$main" "$windows_folder\\$VANISHING_SOURCE_NAME") || { abandon "the file dialogs did not appear"; return; }
   rm "$folder/$VANISHING_SOURCE_NAME"
-  save_chart "$save" "$UNWRITTEN_CHART_NAME"
+  save_chart "$save" "$windows_folder\\$UNWRITTEN_CHART_NAME"
   message=$(wait_for_window "$MESSAGE_TITLE")
   expect "a missing source shows the message box" test -n "$message"
   if [[ -n $message ]]; then
@@ -186,7 +111,7 @@ missing_source() {
 cancelled_open_dialog() {
   local main open before after
   before=$(ls -A "$folder")
-  start_program
+  start_program "$program" "$folder"
   main=$(wait_for_window "$MAIN_TITLE")
   [[ -n $main ]] || { abandon "the main dialog did not appear"; return; }
   press "$main" Return
@@ -209,5 +134,4 @@ about_box_and_conversion
 missing_source
 cancelled_open_dialog
 
-echo "$edition: $passed passed, $failed failed"
-((failed == 0))
+report_checks
