@@ -1,17 +1,17 @@
-// The command-line front end: kmt_sorvane / kmt_meridol [OPTION]... SOURCE CHART.
+// The command-line front end: kmt_sorvane / kmt_meridol [OPTION]... SOURCE CHART,
+// or [OPTION]... -o DIR PATH... for a whole tree.
 //
-// Converts one Fortran source into its chart.  Messages are lines on
-// standard error (app/cli_messages.cc); the exit status is 0 after a
-// conversion (3 with --strict when it warned), 1 after a fatal message and 2
-// for a usage error.
+// Converts one Fortran source into its chart (app/cli_convert.cc), or every
+// source of a tree (app/tree_run.cc).  Messages are lines on standard error
+// (app/cli_messages.cc); the exit status is 0 after a conversion (3 with
+// --strict when it warned), 1 after a fatal message and 2 for a usage error.
 #include <cstdio>
 #include <cstring>
 #include <string>
 
-#include "app/cli_messages.h"
+#include "app/cli_convert.h"
 #include "app/cli_options.h"
 #include "app/legend.h"
-#include "driver/conversion_run.h"
 #include "driver/edition.h"
 
 namespace {
@@ -24,18 +24,6 @@ int usage_error(const char* name, const std::string& error) {
 
 void print_version() {
   std::printf("KMT Version 1.0 (%s edition)\nBrandolk  MADE IN JAPAN\n", kEditionName);
-}
-
-std::string source_name(const std::string& path) { return path == "-" ? "<stdin>" : path; }
-std::string chart_name(const std::string& path) { return path == "-" ? "<stdout>" : path; }
-
-int convert(const CliOptions& options) {
-  const std::string& source = options.operands[0];
-  const std::string& chart = options.operands[1];
-  start_messages(source_name(source), chart_name(chart), options.quiet);
-  run_conversion(source.c_str(), chart.c_str());
-  finish_messages();
-  return options.strict && warnings_shown() ? kStatusWarned : kStatusConverted;
 }
 
 }  // namespace
@@ -57,5 +45,7 @@ int main(int argc, char** argv) {
     case CliAction::kConvert:
       break;
   }
-  return convert(parse.options);
+  const CliOptions& options = parse.options;
+  if (!options.output_dir.empty()) return convert_tree(options);
+  return convert_file(options, options.operands[0], options.operands[1]);
 }

@@ -1,28 +1,50 @@
 // The command line, read by one table of options that also writes the help.
 #include "app/cli_options.h"
 
+#include <cstddef>
 #include <cstring>
 
 #include "driver/edition.h"
 
 namespace {
 
-enum class OptionId { kHelp, kVersion, kLegend, kQuiet, kStrict };
+enum class OptionId {
+  kFormat,
+  kSourceEncoding,
+  kAmbiguous,
+  kOutputDir,
+  kJobs,
+  kQuiet,
+  kStrict,
+  kLegend,
+  kHelp,
+  kVersion
+};
 
 struct OptionSpec {
   OptionId id;
   const char* long_name;
-  char short_name;  // 0 when there is none
+  char short_name;         // 0 when there is none
+  const char* value_name;  // the value it takes (FORMAT, a|b|c, DIR, N), or null
   const char* help;
 };
 
 // Every option the program accepts, in the order the help lists them.
 constexpr OptionSpec kOptions[] = {
-    {OptionId::kQuiet, "quiet", 'q', "print no warnings (fatal messages are still printed)"},
-    {OptionId::kStrict, "strict", 0, "exit with status 3 when the chart was written with warnings"},
-    {OptionId::kLegend, "legend", 0, "print every caption and glyph of the chart with its meaning"},
-    {OptionId::kHelp, "help", 'h', "show this help and exit"},
-    {OptionId::kVersion, "version", 0, "show the version and exit"},
+    {OptionId::kFormat, "format", 'f', "sjis|utf8|html",
+     "Shift-JIS text (the default), UTF-8 text, HTML page"},
+    {OptionId::kSourceEncoding, "source-encoding", 0, "auto|cp932|utf-8",
+     "how utf8 and html read the source (default: auto)"},
+    {OptionId::kAmbiguous, "ambiguous", 0, "narrow|wide",
+     "utf8 for a terminal that shows ambiguous-width\n"
+     "characters narrow (the default) or wide"},
+    {OptionId::kOutputDir, "output-dir", 'o', "DIR", "convert every PATH (a file or a tree) into DIR"},
+    {OptionId::kJobs, "jobs", 'j', "N", "with -o: N at once (default: one per processor)"},
+    {OptionId::kQuiet, "quiet", 'q', nullptr, "print no warnings (fatal messages still print)"},
+    {OptionId::kStrict, "strict", 0, nullptr, "status 3 when a chart was written with warnings"},
+    {OptionId::kLegend, "legend", 0, nullptr, "print what every caption and glyph means"},
+    {OptionId::kHelp, "help", 'h', nullptr, "show this help and exit"},
+    {OptionId::kVersion, "version", 0, nullptr, "show the version and exit"},
 };
 
 const OptionSpec* find_long(const char* name) {
@@ -37,6 +59,54 @@ const OptionSpec* find_short(char name) {
     if (spec.short_name != 0 && spec.short_name == name) return &spec;
   }
   return nullptr;
+}
+
+template <typename Value>
+struct Choice {
+  const char* name;
+  Value value;
+};
+
+constexpr Choice<ChartFormat> kFormats[] = {
+    {"sjis", ChartFormat::kShiftJis}, {"utf8", ChartFormat::kUtf8}, {"html", ChartFormat::kHtml}};
+constexpr Choice<SourceEncoding> kEncodings[] = {
+    {"auto", SourceEncoding::kDetect}, {"cp932", SourceEncoding::kCp932}, {"utf-8", SourceEncoding::kUtf8}};
+constexpr Choice<AmbiguousWidth> kWidths[] = {{"narrow", AmbiguousWidth::kNarrow}, {"wide", AmbiguousWidth::kWide}};
+
+template <typename Value, std::size_t N>
+bool choose(const Choice<Value> (&choices)[N], const std::string& given, Value& value) {
+  for (const Choice<Value>& choice : choices) {
+    if (given == choice.name) {
+      value = choice.value;
+      return true;
+    }
+  }
+  return false;
+}
+
+bool read_count(const std::string& given, unsigned& count) {
+  if (given.empty() || given.size() > 4 || given.find_first_not_of("0123456789") != std::string::npos) return false;
+  count = static_cast<unsigned>(std::stoul(given));
+  return count > 0;
+}
+
+// Takes the option's value; false when it is not one the option accepts.
+bool apply_value(const OptionSpec& spec, const std::string& value, CliOptions& options) {
+  switch (spec.id) {
+    case OptionId::kFormat:
+      return choose(kFormats, value, options.view.format);
+    case OptionId::kSourceEncoding:
+      return choose(kEncodings, value, options.view.source_encoding);
+    case OptionId::kAmbiguous:
+      return choose(kWidths, value, options.view.ambiguous_width);
+    case OptionId::kOutputDir:
+      options.output_dir = value;
+      return !value.empty();
+    case OptionId::kJobs:
+      return read_count(value, options.jobs);
+    default:
+      return false;
+  }
 }
 
 void apply(const OptionSpec& spec, CliOptions& options) {
@@ -56,35 +126,87 @@ void apply(const OptionSpec& spec, CliOptions& options) {
     case OptionId::kStrict:
       options.strict = true;
       break;
+    default:
+      break;
   }
 }
 
-// "--name" or a cluster of short options such as "-qh".
-bool read_option(const char* arg, CliParse& parse) {
-  if (arg[1] == '-') {
-    const OptionSpec* spec = find_long(arg + 2);
-    if (spec == nullptr) {
-      parse.error = std::string("unknown option '") + arg + "'";
-      return false;
-    }
-    apply(*spec, parse.options);
-    return true;
+// The arguments and where the reading stands.
+struct ArgumentReader {
+  int argc;
+  char** argv;
+  int next;  // the argument after the one being read
+};
+
+bool give_value(const OptionSpec& spec, const std::string& value, CliParse& parse) {
+  if (apply_value(spec, value, parse.options)) return true;
+  parse.error = "invalid value '" + value + "' for --" + spec.long_name + " (" + spec.value_name + ")";
+  return false;
+}
+
+// An option's value: after "=", the rest of a short option's cluster, or the
+// next argument.
+bool take_value(const OptionSpec& spec, const char* attached, ArgumentReader& reader, CliParse& parse) {
+  if (attached != nullptr) return give_value(spec, attached, parse);
+  if (reader.next >= reader.argc) {
+    parse.error = std::string("--") + spec.long_name + " needs a value (" + spec.value_name + ")";
+    return false;
   }
+  return give_value(spec, reader.argv[reader.next++], parse);
+}
+
+bool read_long_option(const char* arg, ArgumentReader& reader, CliParse& parse) {
+  const std::string text(arg + 2);
+  const std::size_t equals = text.find('=');
+  const std::string name = text.substr(0, equals);
+  const OptionSpec* spec = find_long(name.c_str());
+  if (spec == nullptr) {
+    parse.error = "unknown option '--" + name + "'";
+    return false;
+  }
+  const char* attached = equals == std::string::npos ? nullptr : arg + 2 + equals + 1;
+  if (spec->value_name != nullptr) return take_value(*spec, attached, reader, parse);
+  if (attached != nullptr) {
+    parse.error = "--" + name + " takes no value";
+    return false;
+  }
+  apply(*spec, parse.options);
+  return true;
+}
+
+// A cluster of short options such as "-qh", the last of which may take a
+// value ("-j4", "-o DIR").
+bool read_short_options(const char* arg, ArgumentReader& reader, CliParse& parse) {
   for (const char* c = arg + 1; *c != '\0'; ++c) {
     const OptionSpec* spec = find_short(*c);
     if (spec == nullptr) {
       parse.error = std::string("unknown option '-") + *c + "'";
       return false;
     }
+    if (spec->value_name != nullptr) return take_value(*spec, c[1] != '\0' ? c + 1 : nullptr, reader, parse);
     apply(*spec, parse.options);
   }
   return true;
 }
 
+bool read_option(const char* arg, ArgumentReader& reader, CliParse& parse) {
+  return arg[1] == '-' ? read_long_option(arg, reader, parse) : read_short_options(arg, reader, parse);
+}
+
 bool operands_fit(CliParse& parse) {
-  if (parse.options.action != CliAction::kConvert) return true;
-  if (parse.options.operands.size() == 2) return true;
-  parse.error = parse.options.operands.size() < 2 ? "a SOURCE and a CHART are needed" : "too many operands";
+  const CliOptions& options = parse.options;
+  if (options.action != CliAction::kConvert) return true;
+  if (!options.output_dir.empty()) {
+    if (!options.operands.empty()) return true;
+    parse.error = "-o needs at least one PATH to convert";
+    return false;
+  }
+  if (options.jobs != 0) {
+    parse.error = "-j works with -o only";
+    return false;
+  }
+  if (options.operands.size() == 2) return true;
+  parse.error = options.operands.size() < 2 ? "a SOURCE and a CHART are needed" : "too many operands";
   return false;
 }
 
@@ -93,12 +215,13 @@ bool operands_fit(CliParse& parse) {
 CliParse parse_command_line(int argc, char** argv) {
   CliParse parse;
   bool options_ended = false;
-  for (int i = 1; i < argc; ++i) {
-    const char* arg = argv[i];
+  ArgumentReader reader{argc, argv, 1};
+  while (reader.next < argc) {
+    const char* arg = argv[reader.next++];
     if (!options_ended && std::strcmp(arg, "--") == 0) {
       options_ended = true;
     } else if (!options_ended && arg[0] == '-' && arg[1] != '\0') {
-      if (!read_option(arg, parse)) {
+      if (!read_option(arg, reader, parse)) {
         parse.ok = false;
         return parse;
       }
@@ -117,7 +240,8 @@ const char* program_name(const char* argv0) {
 
 std::string usage_text(const char* name) {
   const std::string program(name);
-  return "usage: " + program + " [OPTION]... SOURCE CHART\n" + "       " + program + " --legend | --help | --version\n";
+  return "usage: " + program + " [OPTION]... SOURCE CHART\n" + "       " + program + " [OPTION]... -o DIR PATH...\n" +
+         "       " + program + " --legend | --help | --version\n";
 }
 
 namespace {
@@ -127,10 +251,20 @@ std::string options_text() {
   for (const OptionSpec& spec : kOptions) {
     std::string names = spec.short_name != 0 ? std::string("  -") + spec.short_name + ", " : std::string("      ");
     names += std::string("--") + spec.long_name;
-    names.resize(24, ' ');
-    text += names + spec.help + "\n";
+    if (spec.value_name != nullptr) names += std::string("=") + spec.value_name;
+    if (names.size() < 28) {
+      names.resize(28, ' ');
+    } else {
+      names += "\n" + std::string(28, ' ');
+    }
+    // A help text of two lines goes on under the first.
+    std::string help = spec.help;
+    for (std::size_t at = help.find('\n'); at != std::string::npos; at = help.find('\n', at + 1)) {
+      help.insert(at + 1, std::string(28, ' '));
+    }
+    text += names + help + "\n";
   }
-  text += "  --                    end of options (for paths that begin with '-')\n";
+  text += "  --                        end of options (for paths that begin with '-')\n";
   return text;
 }
 
@@ -177,3 +311,5 @@ std::string help_text(const char* name) {
       "--legend explains the captions and glyphs.\n";
   return text;
 }
+
+const char* chart_extension(ChartFormat format) { return format == ChartFormat::kHtml ? ".html" : ".txt"; }

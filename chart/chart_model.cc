@@ -1,6 +1,7 @@
 // The chart model's row moves.
 #include "chart/chart_model.h"
 
+#include "chart/glyphs.h"
 #include "classify/statement_records.h"
 #include "driver/messages.h"
 #include "driver/workspace.h"
@@ -71,6 +72,25 @@ void advance_row() {
 std::uint32_t current_source_line() {
   const std::uint32_t index = ws.building.stmt_index;
   return index < ws.records.stmt_count ? ws.records.statement_table[index].source_line : kNoSourceLine;
+}
+
+bool row_opens_unit(std::uint32_t row) {
+  for (std::uint32_t i = 0; i < ws.building.row_cell_counts[row] && i < kCellStorage; ++i) {
+    const StoredCell& cell = stored_cell(row, i);
+    if (cell.cell_kind == kCellGlyph4 && (cell.cell_value == kPiece4UnitOpen || cell.cell_value == kPiece4BlockOpen)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+std::uint32_t row_statement(std::uint32_t row) {
+  for (std::uint32_t i = 0; i < ws.building.row_cell_counts[row] && i < kCellStorage; ++i) {
+    const StoredCell& cell = stored_cell(row, i);
+    const bool glyph = cell.cell_kind == kCellGlyph2 || cell.cell_kind == kCellGlyph4 || cell.cell_kind == kCellGlyph6;
+    if (!glyph && cell.cell_kind != kCellEmpty && cell.cell_value < ws.records.stmt_count) return cell.cell_value;
+  }
+  return kNoRecord;
 }
 
 const StoredCell& stored_cell(std::uint32_t row, std::uint32_t cell) {

@@ -147,6 +147,14 @@ void advance_row();
 // The source line of the record being built (0 when there is none).
 std::uint32_t current_source_line();
 
+// A stored row opens a program unit: it draws "▼▼" (a subroutine or
+// function) or "▽▽" (a program, module, interface or type) before its text.
+bool row_opens_unit(std::uint32_t row);
+
+// The statement record whose text a stored row shows, or kNoRecord.
+inline constexpr std::uint32_t kNoRecord = 0xFFFFFFFF;
+std::uint32_t row_statement(std::uint32_t row);
+
 // A stored row's cell and the connector kind at a level (1-based).
 const StoredCell& stored_cell(std::uint32_t row, std::uint32_t cell);
 std::uint32_t stored_connector_kind(std::uint32_t row, std::uint32_t level);

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "driver/capacities.h"
+#include "driver/views.h"
 
 // The run's own part of the workspace: the two paths, the two files and the
 // current line, which every scanning stage reads.
@@ -19,6 +20,7 @@ struct RunPart {
   // the patterns are compiled it holds the pattern text being compiled.
   char work_line[kLineCapacity];
   char reason[kReasonCapacity];  // the latest message reason that holds a number
+  ViewSettings view;             // set by the host before the run; zero: the Shift-JIS chart
 };
 
 // Converts the source at input_path into the chart at output_path (both
