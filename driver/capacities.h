@@ -19,6 +19,10 @@ inline constexpr std::size_t kLineCapacity = 152;
 inline constexpr std::size_t kMaxPieceLength = kLineCapacity - 1;
 // The masks hold one byte past a full line: its line feed and terminator.
 inline constexpr std::size_t kMaskCapacity = kLineCapacity + 1;
+// The matcher compares eight bytes at a time from any column of the line and
+// its masks (see note [word-compare] in scan/matcher.cc), so those buffers
+// have room for one word past their last byte.
+inline constexpr std::size_t kWordSlack = 8;
 // A message's English reason when it holds a number.
 inline constexpr std::size_t kReasonCapacity = 160;
 // Raw bytes buffered from the source between reads.

@@ -18,7 +18,7 @@ struct RunPart {
   char raw_line[kLineCapacity];
   // The same line lower-cased: every scanning stage works on it, and while
   // the patterns are compiled it holds the pattern text being compiled.
-  char work_line[kLineCapacity];
+  char work_line[kLineCapacity + kWordSlack];
   char reason[kReasonCapacity];  // the latest message reason that holds a number
   ViewSettings view;             // set by the host before the run; zero: the Shift-JIS chart
 };

@@ -4,6 +4,9 @@
 // looked for anywhere after the one before it.  A recorded match claims the
 // characters of all its tokens, so at one column the earlier row wins and
 // across columns the leftmost match wins, even over its later words.
+//
+// The scan does what the character rule says, in fewer steps; see notes
+// [first-character-index] and [line-tables].
 
 // [first-character-index]
 // A row can match at a column only when the first character of its token 0
@@ -19,8 +22,29 @@
 // neighbour: the others fail the neighbour test at that column whatever
 // follows.  So inside a word, where keywords cannot begin, next to no row is
 // tried.
+
+// [line-tables]
+// The text of a line ends at its first line feed, NUL or 0xFF (or past the
+// last column a scan looks at): no token character can be found there or
+// beyond.  That end is found once per line, and so is the line's first
+// non-blank column.  A token of length n is then found at column c exactly
+// when c + n lies within the text, its characters equal the line's, none of
+// them is a blank (a blank never matches, so a token holding one can never be
+// found) and every column is free in both masks.  A later token of a row can
+// only be found where the line holds its first character, so the search
+// jumps from one such column to the next instead of trying every column; an
+// empty later token is tried at every non-blank column, as the rule says.
+
+// [word-compare]
+// A token is compared with the line, and its columns tested free in both
+// masks, eight bytes at a time: a word of the line against a word of the
+// token's text, and words of the masks against blanks, each masked to the
+// bytes the token covers.  The line and masks have a word of room past their
+// last byte, and a token's text is 40 bytes, so every word read lies inside
+// its buffer; bytes past the token are masked off, whatever they hold.
 #include "scan/matcher.h"
 
+#include <bit>
 #include <cstring>
 
 #include "driver/workspace.h"
@@ -28,13 +52,15 @@
 
 namespace {
 
-bool ends_text(char c) { return c == '\0' || c == '\n' || c == '\xFF'; }
+// Neighbour classes by byte: on the left of a token, and on its right, where
+// the end of the text (NUL, line feed, 0xFF) counts as a blank.
+struct ClassTables {
+  std::uint8_t left[256];
+  std::uint8_t right[256];
+  bool ends_text[256];
+};
 
-bool is_blank_or_tab(char c) { return c == ' ' || c == '\t'; }
-
-// Neighbour class of a character next to a token occurrence:
-// 1 blank or tab, 2 punctuation (the underscore too), 3 '-', 4 anything else.
-std::uint32_t neighbour_class(unsigned char c) {
+constexpr std::uint8_t neighbour_class(unsigned c) {
   if (c == ' ' || c == '\t') return kClassBlank;
   if (c == '-') return kClassHyphen;
   if ((c >= 0x21 && c <= 0x2F) || (c >= 0x3A && c <= 0x40) || (c >= 0x5B && c <= 0x60) ||
@@ -44,35 +70,71 @@ std::uint32_t neighbour_class(unsigned char c) {
   return kClassOther;
 }
 
-// The start of the line counts as a blank.
+constexpr bool ends_text_byte(unsigned c) { return c == '\0' || c == '\n' || c == 0xFF; }
+
+constexpr ClassTables make_class_tables() {
+  ClassTables tables{};
+  for (unsigned c = 0; c < 256; ++c) {
+    tables.left[c] = neighbour_class(c);
+    tables.right[c] = ends_text_byte(c) ? kClassBlank : neighbour_class(c);
+    tables.ends_text[c] = ends_text_byte(c);
+  }
+  return tables;
+}
+
+constexpr ClassTables kClasses = make_class_tables();
+
+unsigned char byte_at(std::uint32_t column) { return static_cast<unsigned char>(ws.run.work_line[column]); }
+
+bool is_blank_or_tab(char c) { return c == ' ' || c == '\t'; }
+
 std::uint32_t left_neighbour_class(std::uint32_t start) {
-  return start == 0 ? kClassBlank : neighbour_class(static_cast<unsigned char>(ws.run.work_line[start - 1]));
+  return start == 0 ? kClassBlank : kClasses.left[byte_at(start - 1)];
 }
 
-// On the right the end of the text counts as a blank.
-std::uint32_t right_neighbour_class(unsigned char c) {
-  if (c == '\0' || c == '\n' || c == 0xFF) return kClassBlank;
-  return neighbour_class(c);
+// Where the text of the line ends: no token character lies at or past it.
+std::uint32_t find_text_end() {
+  const char* line = ws.run.work_line;
+  std::size_t end = std::strlen(line);
+  if (const void* feed = std::memchr(line, '\n', end)) end = static_cast<std::size_t>(static_cast<const char*>(feed) - line);
+  if (const void* ff = std::memchr(line, 0xFF, end)) end = static_cast<std::size_t>(static_cast<const char*>(ff) - line);
+  const std::size_t limit = ws.matching.scan_end_column + std::size_t{1};
+  return static_cast<std::uint32_t>(end < limit ? end : limit);
 }
 
-bool column_is_free(std::uint32_t column) {
-  return ws.normalisation.quote_mask[column] == kMaskFree && ws.normalisation.taken_mask[column] == kMaskFree;
+static_assert(std::endian::native == std::endian::little, "the word masks assume little-endian words");
+static_assert(kTokenTextCapacity % 8 == 0, "a token's text is read in whole words");
+
+constexpr std::uint64_t kBlanks = 0x2020202020202020;
+
+std::uint64_t word_at(const char* bytes) {
+  std::uint64_t word;
+  std::memcpy(&word, bytes, sizeof word);
+  return word;
 }
 
-// The character rule: all characters of the token stand at column onwards,
-// none of them a blank, inside a literal or comment, or already claimed.
-bool token_found_at(const PatternToken& token, std::uint32_t column) {
-  for (std::uint32_t j = 0; j < token.length; ++j) {
-    const std::uint32_t c = column + j;
-    const char line_char = ws.run.work_line[c];
-    if (ends_text(line_char) || c > ws.matching.scan_end_column) return false;
-    if (is_blank_or_tab(line_char) || line_char != token.text[j] || !column_is_free(c)) return false;
+// The low `count` bytes of a word (count at most 8).
+std::uint64_t byte_mask(std::uint32_t count) { return count >= 8 ? ~std::uint64_t{0} : (std::uint64_t{1} << (8 * count)) - 1; }
+
+// The character rule for the whole token (see notes [line-tables] and
+// [word-compare]); `holds_blank` says whether its text holds a blank.
+bool token_found_at(const PatternToken& token, bool holds_blank, std::uint32_t column) {
+  const std::uint32_t length = token.length;
+  if (column + length > ws.matching.text_end || holds_blank) return false;
+  const char* line = ws.run.work_line + column;
+  const char* quotes = ws.normalisation.quote_mask + column;
+  const char* taken = ws.normalisation.taken_mask + column;
+  for (std::uint32_t j = 0; j < length; j += 8) {
+    const std::uint64_t mask = byte_mask(length - j);
+    const std::uint64_t differs = (word_at(line + j) ^ word_at(token.text + j)) |
+                                  (word_at(quotes + j) ^ kBlanks) | (word_at(taken + j) ^ kBlanks);
+    if ((differs & mask) != 0) return false;
   }
   return true;
 }
 
-bool token_accepted_at(const PatternToken& token, std::uint32_t column) {
-  if (!token_found_at(token, column)) return false;
+bool token_accepted_at(const PatternToken& token, bool holds_blank, std::uint32_t column) {
+  if (!token_found_at(token, holds_blank, column)) return false;
   classify_neighbours(column, token.length);
   return token.left_kind >= ws.matching.left_class && token.right_kind >= ws.matching.right_class;
 }
@@ -92,8 +154,11 @@ void record_match(std::uint32_t row_index, std::uint32_t after_column) {
     match.after_column = after_column;
     match.end_column = ws.matching.token_ends[row.token_count - 1];
   }
+  ++ws.matching.claims;
   for (std::uint32_t t = 0; t < row.token_count; ++t) {
-    for (std::uint32_t c = ws.matching.token_starts[t]; c < ws.matching.token_ends[t]; ++c) ws.normalisation.taken_mask[c] = ws.run.work_line[c];
+    const std::uint32_t start = ws.matching.token_starts[t];
+    const std::uint32_t end = ws.matching.token_ends[t];
+    std::memcpy(ws.normalisation.taken_mask + start, ws.run.work_line + start, end - start);
   }
 }
 
@@ -107,28 +172,50 @@ std::uint32_t skip_blanks(std::uint32_t column) {
 // The Meridol label rows match only at the first non-blank column of a line.
 bool is_line_start_row(std::uint32_t row_index) { return kLabelRows.contains(row_number_of_index(row_index)); }
 
-}  // namespace
-
-bool prepare_column(std::uint32_t col) {
-  const char line_char = ws.run.work_line[col];
-  if (ends_text(line_char) || col > ws.matching.scan_end_column) return false;
-  if (!is_blank_or_tab(line_char) && !ws.matching.line_start_known) {
-    ws.matching.line_start_column = col;
-    ws.matching.line_start_known = true;
+// The first column from `from` on where the token is found and accepted, or
+// text_end when there is none.
+std::uint32_t find_later_token(const PatternToken& token, bool holds_blank, std::uint32_t from) {
+  const std::uint32_t end = ws.matching.text_end;
+  if (token.length == 0) {
+    for (std::uint32_t c = from; c < end; ++c) {
+      if (!is_blank_or_tab(ws.run.work_line[c]) && token_accepted_at(token, holds_blank, c)) return c;
+    }
+    return end;
   }
-  return true;
+  if (holds_blank) return end;
+  const char first = token.text[0];
+  for (std::uint32_t c = from; c < end;) {
+    const void* next = std::memchr(ws.run.work_line + c, first, end - c);
+    if (next == nullptr) return end;
+    c = static_cast<std::uint32_t>(static_cast<const char*>(next) - ws.run.work_line);
+    if (token_accepted_at(token, holds_blank, c)) return c;
+    ++c;
+  }
+  return end;
 }
 
-// Token 0 is anchored at the column; the row's later tokens may stand anywhere after it.
-void try_row_at(std::uint32_t r, std::uint32_t col) {
+bool first_token_accepted(std::uint32_t r, std::uint32_t col) {
+  if (is_line_start_row(r) && col != ws.matching.line_start_column) return false;
+  return token_accepted_at(ws.patterns.compiled_patterns[r].tokens[0], ws.matching.token_holds_blank[r][0], col);
+}
+
+// Token 0 stands at the column; the row's later tokens may stand anywhere after it.
+void match_row_from(std::uint32_t r, std::uint32_t col) {
   const CompiledPattern& row = ws.patterns.compiled_patterns[r];
-  if (is_line_start_row(r) && col != ws.matching.line_start_column) return;
-  if (!token_accepted_at(row.tokens[0], col)) return;
   ws.matching.matched_tokens = 1;
   ws.matching.token_starts[0] = col;
   ws.matching.token_ends[0] = col + row.tokens[0].length;
   match_rest(r);
 }
+
+bool same_first_token(std::uint32_t a, std::uint32_t b) {
+  const PatternToken& x = ws.patterns.compiled_patterns[a].tokens[0];
+  const PatternToken& y = ws.patterns.compiled_patterns[b].tokens[0];
+  return x.length == y.length && std::memcmp(x.text, y.text, x.length) == 0 && x.left_kind == y.left_kind &&
+         x.right_kind == y.right_kind && is_line_start_row(a) == is_line_start_row(b);
+}
+
+}  // namespace
 
 void reset_matches() {
   // Only records the last line used can be non-zero.
@@ -138,9 +225,7 @@ void reset_matches() {
 
 void classify_neighbours(std::uint32_t start, std::uint32_t length) {
   ws.matching.left_class = left_neighbour_class(start);
-  ws.matching.right_class = start + 1 == ws.normalisation.line_end
-                                ? kClassBlank
-                                : right_neighbour_class(static_cast<unsigned char>(ws.run.work_line[start + length]));
+  ws.matching.right_class = start + 1 == ws.normalisation.line_end ? kClassBlank : kClasses.right[byte_at(start + length)];
 }
 
 void match_rest(std::uint32_t row_index) {
@@ -148,25 +233,36 @@ void match_rest(std::uint32_t row_index) {
   const std::uint32_t after_column = skip_blanks(ws.matching.token_ends[0]);
   for (std::uint32_t t = 1; t < row.token_count; ++t) {
     const PatternToken& token = row.tokens[t];
-    bool found = false;
-    for (std::uint32_t c = ws.matching.token_ends[t - 1];; ++c) {
-      const char line_char = ws.run.work_line[c];
-      if (ends_text(line_char) || c > ws.matching.scan_end_column) break;
-      if (is_blank_or_tab(line_char)) continue;
-      if (token_accepted_at(token, c)) {
-        ws.matching.token_starts[t] = c;
-        ws.matching.token_ends[t] = c + token.length;
-        ++ws.matching.matched_tokens;
-        found = true;
-        break;
-      }
-    }
-    if (!found) return;
+    const std::uint32_t c = find_later_token(token, ws.matching.token_holds_blank[row_index][t], ws.matching.token_ends[t - 1]);
+    if (c >= ws.matching.text_end) return;
+    ws.matching.token_starts[t] = c;
+    ws.matching.token_ends[t] = c + token.length;
+    ++ws.matching.matched_tokens;
   }
   if (ws.matching.matched_tokens == row.token_count) record_match(row_index, after_column);
 }
 
 void index_patterns() {
+  for (std::uint32_t r = 0; r < ws.matching.pattern_count; ++r) {
+    const CompiledPattern& row = ws.patterns.compiled_patterns[r];
+    for (std::uint32_t t = 0; t < row.token_count && t < kTokensPerPattern; ++t) {
+      const PatternToken& token = row.tokens[t];
+      bool blank = false;
+      for (std::uint32_t j = 0; j < token.length; ++j) blank = blank || is_blank_or_tab(token.text[j]);
+      ws.matching.token_holds_blank[r][t] = blank;
+    }
+    const PatternToken& first = row.tokens[0];
+    const std::uint64_t mask = row.token_count > 0 ? byte_mask(first.length) : 0;
+    ws.matching.first_words[r] = word_at(first.text) & mask;
+    ws.matching.first_word_masks[r] = mask;
+    ws.matching.first_token_groups[r] = static_cast<std::uint8_t>(r);
+    for (std::uint32_t earlier = 0; earlier < r; ++earlier) {
+      if (same_first_token(earlier, r)) {
+        ws.matching.first_token_groups[r] = static_cast<std::uint8_t>(earlier);
+        break;
+      }
+    }
+  }
   std::memset(ws.matching.bucket_sizes, 0, sizeof ws.matching.bucket_sizes);
   for (std::uint32_t r = ws.matching.first_pattern; r < ws.matching.pattern_count; ++r) {
     const CompiledPattern& row = ws.patterns.compiled_patterns[r];
@@ -184,13 +280,36 @@ void index_patterns() {
 }
 
 void match_line() {
+  ws.matching.text_end = find_text_end();
   ws.matching.line_start_known = false;
-  for (std::uint32_t col = ws.matching.scan_start_column;; ++col) {
-    if (!prepare_column(col)) break;
-    const unsigned char line_char = static_cast<unsigned char>(ws.run.work_line[col]);
+  for (std::uint32_t col = ws.matching.scan_start_column; col < ws.matching.text_end; ++col) {
+    const unsigned char line_char = byte_at(col);
     if (is_blank_or_tab(static_cast<char>(line_char))) continue;
+    if (!ws.matching.line_start_known) {
+      ws.matching.line_start_column = col;
+      ws.matching.line_start_known = true;
+    }
     const std::uint32_t left = left_neighbour_class(col) - 1;
+    const std::uint8_t size = ws.matching.bucket_sizes[left][line_char];
     const std::uint8_t* rows = ws.matching.row_buckets[left][line_char];
-    for (std::uint32_t i = 0; i < ws.matching.bucket_sizes[left][line_char]; ++i) try_row_at(rows[i], col);
+    // A row whose first word differs from the line's here cannot match here;
+    // rows that share token 0 find it, or not, together until a match
+    // claims characters.
+    const std::uint64_t here = word_at(ws.run.work_line + col);
+    std::uint32_t tested_group = kCompiledPatternCapacity;
+    bool group_accepted = false;
+    for (std::uint32_t i = 0; i < size; ++i) {
+      const std::uint8_t r = rows[i];
+      if (((here ^ ws.matching.first_words[r]) & ws.matching.first_word_masks[r]) != 0) continue;
+      const std::uint32_t group = ws.matching.first_token_groups[r];
+      if (group != tested_group) {
+        tested_group = group;
+        group_accepted = first_token_accepted(r, col);
+      }
+      if (!group_accepted) continue;
+      const std::uint32_t claims_before = ws.matching.claims;
+      match_row_from(r, col);
+      if (ws.matching.claims != claims_before) tested_group = kCompiledPatternCapacity;
+    }
   }
 }

@@ -22,11 +22,14 @@ struct MatchingPart {
   std::uint32_t pattern_count;
   std::uint32_t scan_start_column;
   std::uint32_t scan_end_column;
+  // Where the text of the current line ends (see note [line-tables]).
+  std::uint32_t text_end;
   // The current line's matches, in column order.
   std::uint32_t match_count;
   MatchRecord match_list[kMatchListCapacity];
   // The attempt in progress.
   std::uint32_t matched_tokens;
+  std::uint32_t claims;  // matches that have claimed characters, counted over the run
   std::uint32_t token_starts[kTokensPerPattern];
   std::uint32_t token_ends[kTokensPerPattern];
   std::uint32_t left_class;
@@ -39,6 +42,15 @@ struct MatchingPart {
   // before it and the column's character (see note [first-character-index]).
   std::uint8_t row_buckets[kNeighbourClasses][kBucketCount][kCompiledPatternCapacity];
   std::uint8_t bucket_sizes[kNeighbourClasses][kBucketCount];
+  // Tokens that hold a blank, which never matches, so they are never found.
+  bool token_holds_blank[kCompiledPatternCapacity][kTokensPerPattern];
+  // The first eight bytes of each row's token 0 and the mask of those it has,
+  // to pass over a row at a column in one comparison (see note [word-compare]).
+  std::uint64_t first_words[kCompiledPatternCapacity];
+  std::uint64_t first_word_masks[kCompiledPatternCapacity];
+  // The first row whose token 0 is the same as this row's (text, kinds and
+  // where it may stand): at one column they are found, or not, together.
+  std::uint8_t first_token_groups[kCompiledPatternCapacity];
 };
 
 // Sorts the compiled rows by the first character of their first token, once
@@ -52,14 +64,6 @@ void reset_matches();
 // rows in table order; each match is recorded in match_list and claims its
 // characters in taken_mask.
 void match_line();
-
-// The column loop's own step: false at the end of the line.  Notes the
-// line's first non-blank column.
-bool prepare_column(std::uint32_t column);
-
-// Tries compiled row `row_index` with its token 0 anchored at `column`, and
-// records the match when the whole row is found.
-void try_row_at(std::uint32_t row_index, std::uint32_t column);
 
 // Sets left_class and right_class for a token occurrence at start.
 void classify_neighbours(std::uint32_t start, std::uint32_t length);

@@ -9,6 +9,7 @@
 #include "scan/normalise.h"
 
 #include <cstring>
+#include <initializer_list>
 
 #include "driver/workspace.h"
 
@@ -88,14 +89,20 @@ void test_comment_start(LineState& state, std::size_t i, bool starts_line) {
   }
 }
 
-void measure_column(std::size_t i) {
-  const char c = ws.run.work_line[i];
-  if (i < ws.normalisation.first_nonblank && !is_blank_or_tab(c)) ws.normalisation.first_nonblank = static_cast<std::uint32_t>(i);
-  if (i > ws.normalisation.last_nonblank && !is_blank_or_tab(c) && c != '\n') ws.normalisation.last_nonblank = static_cast<std::uint32_t>(i);
+// The first and the last column of [0, length) that holds neither a blank
+// nor a tab; none leaves the start values.
+void measure_line(std::size_t length) {
+  const char* line = ws.run.work_line;
+  std::size_t first = 0;
+  while (first < length && is_blank_or_tab(line[first])) ++first;
+  if (first == length) return;
+  std::size_t last = length - 1;
+  while (is_blank_or_tab(line[last])) --last;
+  ws.normalisation.first_nonblank = static_cast<std::uint32_t>(first);
+  ws.normalisation.last_nonblank = static_cast<std::uint32_t>(last);
 }
 
 void mark_column(LineState& state, std::size_t i, std::size_t n, bool starts_line) {
-  measure_column(i);
   const char c = ws.run.work_line[i];
   if (c == '\t') {
     ws.normalisation.quote_mask[i] = '\t';
@@ -108,6 +115,76 @@ void mark_column(LineState& state, std::size_t i, std::size_t n, bool starts_lin
   }
   test_comment_start(state, i, starts_line);
 }
+
+// [normalise-runs]
+// Most columns need nothing but the literal state they stand in: outside a
+// comment, a character other than a tab, "&", a quote, "!" or "*" changes no
+// state and gets the quote of the open literal (or a blank) and a free
+// taken byte.  Such runs are marked at once; the other columns, and column 0
+// (the fixed-form comment test), go through mark_column one by one.  Once a
+// comment has begun, the rest of the line is comment columns but for its tabs.
+
+// Bytes that need mark_column, outside and (after a "/*" has been seen, when
+// no comment tests run) inside a block comment.
+struct SpecialBytes {
+  bool testing[256];
+  bool untested[256];
+};
+
+constexpr SpecialBytes make_special_bytes() {
+  SpecialBytes table{};
+  for (const unsigned char c : {'\t', '&', '"', '\'', '!', '*'}) table.testing[c] = true;
+  for (const unsigned char c : {'\t', '&', '"', '\''}) table.untested[c] = true;
+  return table;
+}
+
+constexpr SpecialBytes kSpecialBytes = make_special_bytes();
+
+// The end of the run of ordinary columns from i (see note [normalise-runs]).
+std::size_t ordinary_run_end(std::size_t i, std::size_t length) {
+  const bool* special = ws.normalisation.block_comment == kBlank ? kSpecialBytes.testing : kSpecialBytes.untested;
+  const char* line = ws.run.work_line;
+  while (i < length && !special[static_cast<unsigned char>(line[i])]) ++i;
+  return i;
+}
+
+char open_literal_quote(const LineState& state) {
+  if (state.in_double != kBlank) return '"';
+  if (state.in_single != kBlank) return '\'';
+  return kBlank;
+}
+
+void mark_comment_rest(std::size_t i, std::size_t length) {
+  std::memset(ws.normalisation.taken_mask + i, kMaskComment, length - i);
+  std::memset(ws.normalisation.quote_mask + i, kBlank, length - i);
+  const char* line = ws.run.work_line;
+  for (const char* tab = static_cast<const char*>(std::memchr(line + i, '\t', length - i)); tab != nullptr;
+       tab = static_cast<const char*>(std::memchr(tab + 1, '\t', line + length - tab - 1))) {
+    const std::size_t column = static_cast<std::size_t>(tab - line);
+    ws.normalisation.taken_mask[column] = '\t';
+    ws.normalisation.quote_mask[column] = '\t';
+  }
+}
+
+void mark_columns(LineState& state, std::size_t length, std::size_t n, bool starts_line) {
+  std::size_t i = 0;
+  if (length > 0) mark_column(state, i++, n, starts_line);
+  while (i < length) {
+    if (state.in_comment != kBlank) {
+      mark_comment_rest(i, length);
+      return;
+    }
+    const std::size_t run_end = ordinary_run_end(i, length);
+    if (run_end > i) {
+      std::memset(ws.normalisation.quote_mask + i, open_literal_quote(state), run_end - i);
+      std::memset(ws.normalisation.taken_mask + i, kBlank, run_end - i);
+      i = run_end;
+      continue;
+    }
+    mark_column(state, i++, n, starts_line);
+  }
+}
+
 
 void put_line_end(std::size_t column) {
   ws.normalisation.line_end = static_cast<std::uint32_t>(column);
@@ -151,7 +228,8 @@ void normalise_line() {
   // one (the end of a file without a final line feed, or a piece that filled
   // the read buffer) is all line.
   const std::size_t length = ws.run.work_line[n - 1] == '\n' ? n - 1 : n;
-  for (std::size_t i = 0; i < length; ++i) mark_column(state, i, n, starts_line);
+  measure_line(length);
+  mark_columns(state, length, n, starts_line);
   ws.normalisation.cut_state = state;
   put_line_end(length);
 }

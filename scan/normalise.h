@@ -33,8 +33,8 @@ struct NormalisationPart {
   // quote_mask: blank, or the quote of the literal the column lies in.
   // taken_mask: blank, "!" in a comment, and the matcher's claims.
   // Both hold a tab at a tab column.
-  char quote_mask[kMaskCapacity];
-  char taken_mask[kMaskCapacity];
+  char quote_mask[kMaskCapacity + kWordSlack];
+  char taken_mask[kMaskCapacity + kWordSlack];
   std::uint32_t first_nonblank;  // kNoColumn when there is none
   std::uint32_t last_nonblank;   // 0 when there is none
   std::uint32_t line_end;        // where both masks hold their line feed

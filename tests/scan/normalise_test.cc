@@ -3,9 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
 #include <string>
 
+#include "driver/conversion_run.h"
 #include "tests/support/conversion_fixture.h"
+#include "tests/support/reference_normaliser.h"
 
 namespace {
 
@@ -174,6 +180,79 @@ TEST_F(NormaliseTest, ContinuedStatementAfterAContinuedLiteralKeepsItsKeywords) 
   EXPECT_NE(std::find(kinds.begin(), kinds.end(), 50u), kinds.end());
   EXPECT_EQ(quotes(), "      \n");
   EXPECT_EQ(matched_rows(), (std::vector<std::uint32_t>{kRowAmpersand, kRowCloseParen}));
+}
+
+}  // namespace
+
+// ---- The run-wise normalisation agrees with the column-by-column one -----------
+
+namespace {
+
+class NormaliserAgreementTest : public ConversionTest {
+ protected:
+  struct Result {
+    std::string quotes, taken;
+    std::uint32_t first, last, end;
+    char flag, comment_carry, block_comment, string_carry;
+    PieceState cut;
+    bool operator==(const Result& o) const {
+      return quotes == o.quotes && taken == o.taken && first == o.first && last == o.last && end == o.end &&
+             flag == o.flag && comment_carry == o.comment_carry && block_comment == o.block_comment &&
+             string_carry == o.string_carry && cut.in_double == o.cut.in_double &&
+             cut.in_single == o.cut.in_single && cut.in_comment == o.cut.in_comment;
+    }
+  };
+
+  static Result result() {
+    const NormalisationPart& n = ws.normalisation;
+    return Result{std::string(n.quote_mask, n.line_end + 2), std::string(n.taken_mask, n.line_end + 2),
+                  n.first_nonblank, n.last_nonblank, n.line_end, n.line_flag, n.comment_carry, n.block_comment,
+                  n.string_carry, n.cut_state};
+  }
+
+  void expect_agreement_on(const std::string& text) {
+    for (const SourcePiece& piece : read_pieces(text)) {
+      load_piece(piece);
+      lower_line();
+      const NormalisationPart before = ws.normalisation;
+      normalise_line_column_by_column();
+      const Result reference = result();
+      ws.normalisation = before;
+      normalise_line();
+      EXPECT_TRUE(result() == reference) << "piece: " << piece.text;
+      ++pieces_;
+    }
+  }
+
+  int pieces_ = 0;
+};
+
+TEST_F(NormaliserAgreementTest, OnEveryPieceOfTheSamples) {
+  for (const char* folder : {"examples", "tests/golden"}) {
+    for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(KMT_SOURCE_DIR) / folder)) {
+      if (entry.path().extension() != ".f90") continue;
+      std::ifstream file(entry.path(), std::ios::binary);
+      expect_agreement_on(std::string(std::istreambuf_iterator<char>(file), {}));
+    }
+  }
+  EXPECT_GT(pieces_, 100);
+}
+
+// Lines of the characters that change state, long enough to be cut into
+// pieces, with comments, literals, continuations and "/*" in the mix.
+TEST_F(NormaliserAgreementTest, OnGeneratedLines) {
+  static const char* const kPieces[] = {"x", "call", " ", "  ", "\t", "'", "\"", "\\", "&", "!", "*", "/", "/*",
+                                        "c", "d", "if", "=", "\x84\x9f", "\xff", "ab", "&\n", "\n", "\n  &"};
+  std::mt19937 random(2024);
+  for (int source = 0; source < 400; ++source) {
+    std::string text;
+    const int pieces = static_cast<int>(random() % 200);
+    for (int p = 0; p < pieces; ++p) text += kPieces[random() % std::size(kPieces)];
+    if (random() % 4 == 0) text += std::string(140 + random() % 40, 'y');
+    expect_agreement_on(text);
+    ws.normalisation.comment_carry = kMarkerOrdinary;  // a "/*" would end the test's interest
+    ws.normalisation.block_comment = kMaskFree;
+  }
 }
 
 }  // namespace
