@@ -98,13 +98,24 @@ void convert_lines() {
 
 }  // namespace
 
+// The C locale's lower case of every byte: only A to Z change.
+struct LowerCase {
+  char of[256];
+};
+
+constexpr LowerCase make_lower_case() {
+  LowerCase table{};
+  for (int c = 0; c < 256; ++c) table.of[c] = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+  return table;
+}
+
+constexpr LowerCase kLowerCase = make_lower_case();
+
 void lower_line() {
   std::size_t i = 0;
-  for (; ws.run.raw_line[i] != '\0'; ++i) {
-    const char c = ws.run.raw_line[i];
-    ws.run.work_line[i] = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-  }
+  for (; ws.run.raw_line[i] != '\0'; ++i) ws.run.work_line[i] = kLowerCase.of[static_cast<unsigned char>(ws.run.raw_line[i])];
   ws.run.work_line[i] = '\0';
+  ws.run.line_length = static_cast<std::uint32_t>(i);
 }
 
 void start_run() {
@@ -115,7 +126,7 @@ void start_run() {
 
 void convert_line() {
   lower_line();
-  if (std::strlen(ws.run.work_line) >= kLongLineLength) {
+  if (ws.run.line_length >= kLongLineLength) {
     show_warning(kTextLongLine, kTitleCaution, ws.reading.source_line,
                  "the line is longer than 149 characters and is read in pieces of 151");
   }

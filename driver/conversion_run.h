@@ -1,6 +1,7 @@
 // The conversion run: one Fortran source into one chart file.
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 
 #include "driver/capacities.h"
@@ -19,6 +20,8 @@ struct RunPart {
   // The same line lower-cased: every scanning stage works on it, and while
   // the patterns are compiled it holds the pattern text being compiled.
   char work_line[kLineCapacity + kWordSlack];
+  std::uint32_t line_length;     // of work_line, up to its terminator
+
   char reason[kReasonCapacity];  // the latest message reason that holds a number
   ViewSettings view;             // set by the host before the run; zero: the Shift-JIS chart
 };
@@ -34,7 +37,8 @@ int run_conversion(const char* input_path, const char* output_path);
 // Compiles the keyword table and sets the start values of every stage.
 void start_run();
 
-// Builds work_line: raw_line with the ASCII capitals lowered, byte by byte.
+// Builds work_line: raw_line with the ASCII capitals lowered, byte by byte,
+// and its line_length.
 void lower_line();
 
 // Takes raw_line through lower-casing, the long-line warning, normalisation,

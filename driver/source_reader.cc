@@ -9,6 +9,8 @@
 // each piece knows whether it continues the physical line of the one before.
 #include "driver/source_reader.h"
 
+#include <cstring>
+
 #include "driver/workspace.h"
 
 namespace {
@@ -49,6 +51,21 @@ void skip_byte_order_mark() {
   if (bytes[0] == 0xEF && bytes[1] == 0xBB && bytes[2] == 0xBF) ws.reading.read_position += 3;
 }
 
+// Copies source bytes into raw_line at `length` up to the first line feed or
+// CR, or until the piece is full or the buffered bytes end.  Returns the new
+// length; the byte that stopped the copy, if any, is still unread.
+std::size_t copy_ordinary_bytes(std::size_t length) {
+  const unsigned char* chunk = ws.reading.read_buffer + ws.reading.read_position;
+  const std::size_t available = ws.reading.read_length - ws.reading.read_position;
+  const std::size_t room = kMaxPieceLength - length;
+  std::size_t span = available < room ? available : room;
+  if (const void* feed = std::memchr(chunk, '\n', span)) span = static_cast<std::size_t>(static_cast<const unsigned char*>(feed) - chunk);
+  if (const void* cr = std::memchr(chunk, '\r', span)) span = static_cast<std::size_t>(static_cast<const unsigned char*>(cr) - chunk);
+  std::memcpy(ws.run.raw_line + length, chunk, span);
+  ws.reading.read_position += span;
+  return length + span;
+}
+
 }  // namespace
 
 bool read_source_line() {
@@ -56,8 +73,10 @@ bool read_source_line() {
   ws.reading.piece_continues_line = ws.reading.next_piece_continues_line;
   std::size_t length = 0;
   while (length < kMaxPieceLength) {
-    const int byte = next_text_byte();
-    if (byte == kEndOfSource) break;
+    if (ws.reading.read_position == ws.reading.read_length && !refill()) break;
+    length = copy_ordinary_bytes(length);
+    if (length == kMaxPieceLength || ws.reading.read_position == ws.reading.read_length) continue;
+    const int byte = next_text_byte();  // a line feed, or a CR (with the line feed after it, if any)
     ws.run.raw_line[length++] = static_cast<char>(byte);
     if (byte == '\n') break;
   }

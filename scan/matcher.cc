@@ -34,6 +34,8 @@
 // only be found where the line holds its first character, so the search
 // jumps from one such column to the next instead of trying every column; an
 // empty later token is tried at every non-blank column, as the rule says.
+// The search does not even begin when the line holds that character nowhere
+// from where the search starts.
 
 // [word-compare]
 // A token is compared with the line, and its columns tested free in both
@@ -95,7 +97,7 @@ std::uint32_t left_neighbour_class(std::uint32_t start) {
 // Where the text of the line ends: no token character lies at or past it.
 std::uint32_t find_text_end() {
   const char* line = ws.run.work_line;
-  std::size_t end = std::strlen(line);
+  std::size_t end = ws.run.line_length;
   if (const void* feed = std::memchr(line, '\n', end)) end = static_cast<std::size_t>(static_cast<const char*>(feed) - line);
   if (const void* ff = std::memchr(line, 0xFF, end)) end = static_cast<std::size_t>(static_cast<const char*>(ff) - line);
   const std::size_t limit = ws.matching.scan_end_column + std::size_t{1};
@@ -156,9 +158,9 @@ void record_match(std::uint32_t row_index, std::uint32_t after_column) {
   }
   ++ws.matching.claims;
   for (std::uint32_t t = 0; t < row.token_count; ++t) {
-    const std::uint32_t start = ws.matching.token_starts[t];
-    const std::uint32_t end = ws.matching.token_ends[t];
-    std::memcpy(ws.normalisation.taken_mask + start, ws.run.work_line + start, end - start);
+    for (std::uint32_t c = ws.matching.token_starts[t]; c < ws.matching.token_ends[t]; ++c) {
+      ws.normalisation.taken_mask[c] = ws.run.work_line[c];
+    }
   }
 }
 
@@ -184,6 +186,8 @@ std::uint32_t find_later_token(const PatternToken& token, bool holds_blank, std:
   }
   if (holds_blank) return end;
   const char first = token.text[0];
+  const unsigned char byte = static_cast<unsigned char>(first);
+  if (ws.matching.byte_stamps[byte] != ws.matching.line_stamp || ws.matching.last_columns[byte] < from) return end;
   for (std::uint32_t c = from; c < end;) {
     const void* next = std::memchr(ws.run.work_line + c, first, end - c);
     if (next == nullptr) return end;
@@ -208,6 +212,28 @@ void match_row_from(std::uint32_t r, std::uint32_t col) {
   match_rest(r);
 }
 
+// Tries the rows of a bucket at the column, in table order.  A row whose
+// first word differs from the line's here cannot match here; rows that share
+// token 0 find it, or not, together until a match claims characters.
+void try_bucket_at(std::uint32_t col, const std::uint8_t* rows, std::uint32_t size) {
+  const std::uint64_t here = word_at(ws.run.work_line + col);
+  std::uint32_t tested_group = kCompiledPatternCapacity;
+  bool group_accepted = false;
+  for (std::uint32_t i = 0; i < size; ++i) {
+    const std::uint8_t r = rows[i];
+    if (((here ^ ws.matching.first_words[r]) & ws.matching.first_word_masks[r]) != 0) continue;
+    const std::uint32_t group = ws.matching.first_token_groups[r];
+    if (group != tested_group) {
+      tested_group = group;
+      group_accepted = first_token_accepted(r, col);
+    }
+    if (!group_accepted) continue;
+    const std::uint32_t claims_before = ws.matching.claims;
+    match_row_from(r, col);
+    if (ws.matching.claims != claims_before) tested_group = kCompiledPatternCapacity;
+  }
+}
+
 bool same_first_token(std::uint32_t a, std::uint32_t b) {
   const PatternToken& x = ws.patterns.compiled_patterns[a].tokens[0];
   const PatternToken& y = ws.patterns.compiled_patterns[b].tokens[0];
@@ -230,7 +256,6 @@ void classify_neighbours(std::uint32_t start, std::uint32_t length) {
 
 void match_rest(std::uint32_t row_index) {
   const CompiledPattern& row = ws.patterns.compiled_patterns[row_index];
-  const std::uint32_t after_column = skip_blanks(ws.matching.token_ends[0]);
   for (std::uint32_t t = 1; t < row.token_count; ++t) {
     const PatternToken& token = row.tokens[t];
     const std::uint32_t c = find_later_token(token, ws.matching.token_holds_blank[row_index][t], ws.matching.token_ends[t - 1]);
@@ -239,7 +264,7 @@ void match_rest(std::uint32_t row_index) {
     ws.matching.token_ends[t] = c + token.length;
     ++ws.matching.matched_tokens;
   }
-  if (ws.matching.matched_tokens == row.token_count) record_match(row_index, after_column);
+  if (ws.matching.matched_tokens == row.token_count) record_match(row_index, skip_blanks(ws.matching.token_ends[0]));
 }
 
 void index_patterns() {
@@ -280,36 +305,25 @@ void index_patterns() {
 }
 
 void match_line() {
-  ws.matching.text_end = find_text_end();
-  ws.matching.line_start_known = false;
-  for (std::uint32_t col = ws.matching.scan_start_column; col < ws.matching.text_end; ++col) {
-    const unsigned char line_char = byte_at(col);
-    if (is_blank_or_tab(static_cast<char>(line_char))) continue;
-    if (!ws.matching.line_start_known) {
-      ws.matching.line_start_column = col;
-      ws.matching.line_start_known = true;
-    }
-    const std::uint32_t left = left_neighbour_class(col) - 1;
-    const std::uint8_t size = ws.matching.bucket_sizes[left][line_char];
-    const std::uint8_t* rows = ws.matching.row_buckets[left][line_char];
-    // A row whose first word differs from the line's here cannot match here;
-    // rows that share token 0 find it, or not, together until a match
-    // claims characters.
-    const std::uint64_t here = word_at(ws.run.work_line + col);
-    std::uint32_t tested_group = kCompiledPatternCapacity;
-    bool group_accepted = false;
-    for (std::uint32_t i = 0; i < size; ++i) {
-      const std::uint8_t r = rows[i];
-      if (((here ^ ws.matching.first_words[r]) & ws.matching.first_word_masks[r]) != 0) continue;
-      const std::uint32_t group = ws.matching.first_token_groups[r];
-      if (group != tested_group) {
-        tested_group = group;
-        group_accepted = first_token_accepted(r, col);
-      }
-      if (!group_accepted) continue;
-      const std::uint32_t claims_before = ws.matching.claims;
-      match_row_from(r, col);
-      if (ws.matching.claims != claims_before) tested_group = kCompiledPatternCapacity;
-    }
+  const std::uint32_t end = find_text_end();
+  ws.matching.text_end = end;
+  const unsigned char* line = reinterpret_cast<const unsigned char*>(ws.run.work_line);
+  const std::uint32_t stamp = ++ws.matching.line_stamp;
+  for (std::uint32_t c = 0; c < end; ++c) {
+    ws.matching.byte_stamps[line[c]] = stamp;
+    ws.matching.last_columns[line[c]] = static_cast<std::uint8_t>(c);
+  }
+  std::uint32_t col = ws.matching.scan_start_column;
+  // The first non-blank column, where the Meridol label rows may match.
+  std::uint32_t first = col;
+  while (first < end && is_blank_or_tab(static_cast<char>(line[first]))) ++first;
+  ws.matching.line_start_known = first < end;
+  ws.matching.line_start_column = first;
+  for (; col < end; ++col) {
+    const unsigned char line_char = line[col];
+    const std::uint32_t left = (col == 0 ? kClassBlank : kClasses.left[line[col - 1]]) - 1;
+    const std::uint32_t size = ws.matching.bucket_sizes[left][line_char];
+    if (size == 0 || is_blank_or_tab(static_cast<char>(line_char))) continue;
+    try_bucket_at(col, ws.matching.row_buckets[left][line_char], size);
   }
 }

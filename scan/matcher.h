@@ -22,8 +22,14 @@ struct MatchingPart {
   std::uint32_t pattern_count;
   std::uint32_t scan_start_column;
   std::uint32_t scan_end_column;
-  // Where the text of the current line ends (see note [line-tables]).
+  // Where the text of the current line ends, and the last column of it that
+  // holds each byte (valid where its stamp is the line's), so that a token is
+  // looked for only where its first character can still come (see note
+  // [line-tables]).
   std::uint32_t text_end;
+  std::uint32_t line_stamp;
+  std::uint32_t byte_stamps[256];
+  std::uint8_t last_columns[256];
   // The current line's matches, in column order.
   std::uint32_t match_count;
   MatchRecord match_list[kMatchListCapacity];

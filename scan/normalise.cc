@@ -214,7 +214,7 @@ PieceState starting_state() {
 
 void normalise_line() {
   ws.normalisation.line_flag = ws.normalisation.comment_carry;
-  const std::size_t n = std::strlen(ws.run.work_line);
+  const std::size_t n = ws.run.line_length;
   ws.normalisation.first_nonblank = kNoColumn;
   ws.normalisation.last_nonblank = 0;
   if (n == 0) {
