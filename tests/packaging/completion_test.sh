@@ -57,7 +57,7 @@ everything=("${sources[@]}" notes.txt chart.txt with_values)
 
 expect "both programs are completed by _kmt" \
   test "$(complete -p kmt_sorvane kmt_meridol 2>&1 | grep -c -- '-F _kmt ')" -eq 2
-expect "options from --help" completes "$kmt_program" - "->" --help --version --legend --quiet --strict -h -q -f -o -j --format --source-encoding --ambiguous --output-dir --jobs --
+expect "options from --help" completes "$kmt_program" - "->" --help --version --legend --quiet --strict -h -q -f -o -j --format= --source-encoding= --ambiguous= --output-dir= --jobs= --
 expect "a started option" completes "$kmt_program" --v "->" --version
 expect "the source: Fortran sources and directories" completes "$kmt_program" "" "->" "${sources[@]}"
 expect "the source after an option" completes "$kmt_program" --help "" "->" "${sources[@]}"
