@@ -51,6 +51,22 @@ void write_chart_text(const char* text) {
   }
 }
 
+// Most lines hold neither a NUL (which ends the text early) nor a line feed
+// before their last byte: they go into the buffer in one copy.
+void write_chart_line(const char* line, std::size_t length) {
+  const std::size_t body = length - 1;
+  const bool plain = std::memchr(line, '\0', body) == nullptr && std::memchr(line, '\n', body) == nullptr;
+  if (!plain || kWriteBufferCapacity - ws.writing.write_length < body + 2) {
+    write_chart_text(line);
+    return;
+  }
+  char* to = ws.writing.write_buffer + ws.writing.write_length;
+  std::memcpy(to, line, body);
+  to[body] = '\r';
+  to[body + 1] = '\n';
+  ws.writing.write_length += body + 2;
+}
+
 void finish_chart_file() {
   write_buffer_out();
   std::FILE* file = ws.run.output_file;

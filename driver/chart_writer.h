@@ -14,6 +14,10 @@ struct WritingPart {
 // Writes a text row up to its terminator; each line feed becomes CR LF.
 void write_chart_text(const char* text);
 
+// Writes a composed line of `length` bytes whose last byte is its line feed,
+// exactly as write_chart_text would write it.
+void write_chart_line(const char* line, std::size_t length);
+
 // Writes what is buffered and closes output_file.  Ends the run with the
 // write-error message when any write or the close failed.
 void finish_chart_file();

@@ -49,6 +49,9 @@ bool is_comment_row(std::uint32_t r) { return ws.building.row_markers[r] == kMar
 
 // ---- Row widths -------------------------------------------------------------------
 
+// The column a bracket must reach to pass a row of this width on its right.
+std::uint32_t clearing_column(std::uint32_t width) { return (width + 3) & ~1u; }
+
 // Returns the deepest connector level any row reaches.
 std::uint32_t measure_rows() {
   std::uint32_t deepest = 0;
@@ -56,6 +59,7 @@ std::uint32_t measure_rows() {
     std::uint32_t width = 0;
     for (std::uint32_t i = 0; i < drawn_cell_count(r); ++i) width += stored_cell(r, i).cell_width;
     ws.composition.row_widths[r] = width;
+    ws.composition.row_clearings[r] = is_comment_row(r) ? 0 : clearing_column(width);
     if (width > kMaxChartColumns) {
       show_fatal(kTextLineTooWide, kTitleSorry, ws.building.row_source_lines[r],
                  reason_with_number("a chart row would be ", width, " columns wide, more than 502"));
@@ -67,28 +71,64 @@ std::uint32_t measure_rows() {
 
 // ---- Bracket columns --------------------------------------------------------------
 
+// Lists the rows that end at each level (their connector depth), in row
+// order, so each level's bracket pass visits only its own rows.  Comment rows
+// draw no connectors and are listed nowhere.
+void list_rows_by_level() {
+  std::uint32_t* const starts = ws.composition.level_row_starts;
+  for (std::uint32_t level = 0; level <= kConnectorLevels + 1; ++level) starts[level] = 0;
+  for (std::uint32_t r = 0; r < ws.building.chart_row_count; ++r) {
+    const std::uint32_t depth = ws.building.connector_depths[r];
+    if (!is_comment_row(r) && depth >= 1 && depth <= kConnectorLevels) ++starts[depth + 1];
+  }
+  for (std::uint32_t level = 1; level <= kConnectorLevels; ++level) starts[level + 1] += starts[level];
+  for (std::uint32_t r = 0; r < ws.building.chart_row_count; ++r) {
+    const std::uint32_t depth = ws.building.connector_depths[r];
+    if (!is_comment_row(r) && depth >= 1 && depth <= kConnectorLevels) ws.composition.level_rows[starts[depth]++] = r;
+  }
+  // Each level's start moved to the next level's start; move them back.
+  for (std::uint32_t level = kConnectorLevels + 1; level >= 1; --level) starts[level] = starts[level - 1];
+  starts[0] = 0;
+}
+
+// The widest clearing column of the rows from `first` up to `end` (a comment
+// row's is 0: brackets pass over comments).
+std::uint32_t widest_clearing(std::uint32_t first, std::uint32_t end) {
+  std::uint32_t widest = 0;
+  for (std::uint32_t r = first; r < end; ++r) {
+    if (ws.composition.row_clearings[r] > widest) widest = ws.composition.row_clearings[r];
+  }
+  return widest;
+}
+
 // Scanning upwards from a bracket's bottom to its top, the bracket's column
-// clears every row between them.
+// clears every row between them.  The rows between two rows of the level only
+// widen the running column, so they are taken as one range.
 void place_brackets_at_level(std::uint32_t level) {
   std::uint32_t running_max = 0;
   std::uint32_t start_column = 0;
   bool bottom_seen = false;
-  for (std::uint32_t r = ws.building.chart_row_count; r-- > 0;) {
-    if (is_comment_row(r)) continue;
-    const bool at_level = ws.building.connector_depths[r] == level;
+  std::uint32_t passed = ws.building.chart_row_count;  // rows from here down are behind the scan
+  const std::uint32_t first = ws.composition.level_row_starts[level];
+  for (std::uint32_t i = ws.composition.level_row_starts[level + 1]; i-- > first;) {
+    const std::uint32_t r = ws.composition.level_rows[i];
+    const std::uint32_t between = widest_clearing(r + 1, passed);
+    if (between > running_max) running_max = between;
+    passed = r;
     const std::uint32_t width = ws.composition.row_widths[r];
-    if (at_level && stored_connector_kind(r, level) == kConnectorBottom) {
+    const std::uint32_t kind = stored_connector_kind(r, level);
+    if (kind == kConnectorBottom) {
       start_column = width;
       running_max = width + 2;
       bottom_seen = true;
       continue;
     }
-    const std::uint32_t clearing = (width + 3) & ~1u;
-    if (clearing > running_max) running_max = clearing;
-    if (at_level && stored_connector_kind(r, level) == kConnectorTop) {
+    if (ws.composition.row_clearings[r] > running_max) running_max = ws.composition.row_clearings[r];
+    if (kind == kConnectorTop) {
       ws.composition.bracket_start_columns[r] = bottom_seen ? start_column : width;
       ws.composition.bracket_end_columns[r] = running_max;
       ws.composition.row_widths[r] = running_max;
+      ws.composition.row_clearings[r] = clearing_column(running_max);
       if (running_max > kMaxChartColumns) {
         show_fatal(kTextLineTooWide, kTitleExcuse, ws.building.row_source_lines[r],
                    reason_with_number("a bracket line would stand in column ", running_max, ", beyond 502"));
@@ -102,6 +142,7 @@ void place_brackets_at_level(std::uint32_t level) {
 
 // Levels no row reaches hold no bracket.
 void place_brackets(std::uint32_t deepest) {
+  list_rows_by_level();
   for (std::uint32_t level = deepest; level >= 1; --level) place_brackets_at_level(level);
 }
 
@@ -166,14 +207,16 @@ void fill_to(Line& line, std::uint32_t column) {
     std::memset(line.text + line.filled, ' ', blanks_end - line.filled);
     line.filled = blanks_end;
   }
-  std::memset(line.text + line.filled, '\0', column - line.filled);
+  if (line.filled < column) std::memset(line.text + line.filled, '\0', column - line.filled);
   line.filled = column;
 }
 
+// Ends the line with its line feed; `filled` then counts the line feed too.
 void end_line_at(Line& line, std::uint32_t column) {
   fill_to(line, column);
   line.text[column] = '\n';
   line.text[column + 1] = '\0';
+  line.filled = column + 1;
 }
 
 Line compose_cells(std::uint32_t r, char* text) {
@@ -206,10 +249,19 @@ void draw(RowDrawing& drawing, std::uint32_t column, const char* glyph) {
   drawing.drawn_at_level = true;
 }
 
+// A run draws the glyph at every second column from the bracket's start
+// column up to its end column; the line is filled once, to the run's last
+// glyph, which leaves the same bytes as drawing the glyphs one by one.
 void draw_run(RowDrawing& drawing, const BracketLevel& bracket, const char* glyph) {
-  for (std::uint32_t column = bracket.start_column; column < bracket.end_column; column += 2) {
-    draw(drawing, column, glyph);
+  if (bracket.start_column >= bracket.end_column) return;
+  const std::uint32_t last = bracket.start_column + (bracket.end_column - bracket.start_column - 1) / 2 * 2;
+  fill_to(drawing.line, last + 2);
+  for (std::uint32_t column = bracket.start_column; column <= last; column += 2) {
+    std::memcpy(drawing.line.text + column, glyph, 2);
   }
+  if (drawing.rightmost == kNoGlyph || last > drawing.rightmost) drawing.rightmost = last;
+  drawing.last = last;
+  drawing.drawn_at_level = true;
 }
 
 void draw_level(RowDrawing& drawing, BracketLevel& bracket, std::uint32_t r, std::uint32_t level) {
@@ -273,7 +325,7 @@ void write_lines() {
     } else {
       draw_connectors(r, line, brackets);
     }
-    write_chart_text(text);
+    write_chart_line(text, line.filled);
   }
 }
 

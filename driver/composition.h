@@ -13,6 +13,11 @@ struct CompositionPart {
   std::uint32_t row_widths[kChartRowCapacity];  // cell widths, widened for bracket tops
   std::uint32_t bracket_end_columns[kChartRowCapacity];
   std::uint32_t bracket_start_columns[kChartRowCapacity];
+  std::uint32_t row_clearings[kChartRowCapacity];  // a bracket right of the row stands here at least; 0: comment
+  // The non-comment rows of each connector level, in row order: those of
+  // level L are level_rows[level_row_starts[L]] up to level_row_starts[L + 1].
+  std::uint32_t level_rows[kChartRowCapacity];
+  std::uint32_t level_row_starts[kConnectorLevels + 2];
 };
 
 // Measures every chart row, places the bracket columns, composes each row's
