@@ -5,7 +5,7 @@
 #
 # Builds the programs, the copy baseline and the stage benchmarks (Release,
 # benchmarks on) in DIR (default build-bench), generates plain sources of
-# about 1,000, 5,000 and 15,000 lines (seed 1), converts each one N times
+# about 1,000, 15,000 and 31,000 lines (seed 1), converts each one N times
 # (default 11) with each program, and prints a Markdown report: median wall
 # time, throughput in source bytes per second, peak RSS (/usr/bin/time -v),
 # and the ratio of the conversion's time to the copy baseline's, which reads
@@ -33,11 +33,11 @@ while (($# > 0)); do
   esac
 done
 
-line_counts=(1000 5000 15000)
+line_counts=(1000 15000 31000)
 editions=(sorvane meridol)
 work="$build/bench/measure"
 rss_runs=3
-max_ratio=5
+max_ratio=2
 # The verdicts, edition by edition, collected for the report's end.
 ratio_verdicts=()
 rss_verdicts=()
