@@ -1,9 +1,354 @@
 // A whole source tree in one command (-o DIR PATH...).
+//
+// The parent walks the PATHs, plans every chart path (refusing one that
+// another source already takes or that names a source), and starts one
+// worker process per file, at most -j at once.  A worker makes exactly the
+// one-file conversion in a fresh copy of the parent, whose workspace was
+// never touched, so no file's state reaches the next and a fatal problem
+// ends that file's worker only.  Workers send their message lines and
+// their report (warnings, program units) over a pipe; the parent alone
+// writes to standard error, a file's lines together, each line whole.
+#include <poll.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
 
 #include "app/cli_convert.h"
+#include "app/cli_messages.h"
+#include "app/tree_index.h"
+#include "app/tree_progress.h"
+#include "app/tree_walk.h"
+#include "chart/chart_model.h"
+#include "classify/statement_records.h"
+#include "driver/messages.h"
+#include "driver/workspace.h"
 
-int convert_tree(const CliOptions& /*options*/) {
-  std::fputs("-o: converting a tree is not built yet\n", stderr);
-  return kStatusUsage;
+namespace {
+
+struct TreeJob {
+  std::string source;
+  std::string chart;           // the path it is written to
+  std::string chart_relative;  // under the output folder, for the index
+  std::string refusal;         // the message line when it is refused before any conversion
+};
+
+// ---- The worker's side ----
+
+// Records on the pipe: a kind byte, a length of four bytes, the bytes.
+enum RecordKind : char { kRecordLine = 'L', kRecordWarnings = 'W', kRecordUnit = 'U' };
+
+int report_descriptor = -1;
+
+void send_record(RecordKind kind, const std::string& bytes) {
+  std::string record(1, kind);
+  const std::uint32_t length = static_cast<std::uint32_t>(bytes.size());
+  record.append(reinterpret_cast<const char*>(&length), sizeof length);
+  record += bytes;
+  write_all(report_descriptor, record);
+}
+
+void send_line(const std::string& line) { send_record(kRecordLine, line); }
+
+void send_warning_count() { send_record(kRecordWarnings, std::to_string(warning_count())); }
+
+// The unit's statement as the index names it: its words before the
+// argument list, blanks run together.
+std::string unit_name(const char* text) {
+  std::string name;
+  for (const char* c = text; *c != '\0' && *c != '(' && *c != '\n' && *c != '!'; ++c) {
+    const bool blank = *c == ' ' || *c == '\t' || *c == '\r';
+    if (blank) {
+      if (!name.empty() && name.back() != ' ') name += ' ';
+    } else {
+      name += *c;
+    }
+  }
+  while (!name.empty() && name.back() == ' ') name.pop_back();
+  return name;
+}
+
+void send_units() {
+  for (std::uint32_t row = 0; row < ws.building.chart_row_count; ++row) {
+    if (!row_opens_unit(row)) continue;
+    const std::uint32_t record = row_statement(row);
+    if (record != kNoRecord) send_record(kRecordUnit, unit_name(statement_text(ws.records.statement_table[record])));
+  }
+}
+
+[[noreturn]] void run_worker(const CliOptions& options, const TreeJob& job, int descriptor) {
+  signal(SIGPIPE, SIG_DFL);
+  report_descriptor = descriptor;
+  set_message_sink(send_line);
+  set_before_fatal_exit(send_warning_count);
+  const int status = convert_file(options, job.source, job.chart);
+  send_warning_count();
+  send_units();
+  std::fflush(nullptr);
+  _exit(status);
+}
+
+// ---- The parent's side ----
+
+struct Worker {
+  pid_t pid = -1;
+  int descriptor = -1;
+  std::size_t job = 0;
+  std::string received;
+};
+
+struct FileOutcome {
+  bool written = false;
+  bool warned_strict = false;  // exit status 3 with --strict
+  unsigned warnings = 0;
+  std::vector<std::string> units;
+  std::string lines;
+};
+
+bool make_folders(const std::string& path) {
+  std::size_t at = 0;
+  while (at != std::string::npos) {
+    at = path.find('/', at + 1);
+    const std::string prefix = path.substr(0, at);
+    if (prefix.empty() || mkdir(prefix.c_str(), 0777) == 0 || errno == EEXIST) continue;
+    return false;
+  }
+  struct stat status {};
+  return stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+std::string folder_of(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+// The Open File message of the one-file program, for a chart refused before
+// its conversion starts.
+std::string chart_refusal(const TreeJob& job, const std::string& reason) {
+  return job.source + ": " + kTitleOpenFile + ": " + kTextChartNotCreated + " (chart " + job.chart + ": " + reason +
+         ")\n";
+}
+
+bool identity(const std::string& path, FileIdentity& found) {
+  struct stat status {};
+  if (stat(path.c_str(), &status) != 0) return false;
+  found = FileIdentity{status.st_dev, status.st_ino};
+  return true;
+}
+
+// Every source's chart path under the output folder; a path another source
+// (or the index) already takes, or that names one of the sources, is refused.
+std::vector<TreeJob> plan_jobs(const CliOptions& options, const std::vector<TreeSource>& sources,
+                               const std::string& index_path) {
+  const char* extension = chart_extension(options.view.format);
+  std::map<FileIdentity, std::string> source_files;
+  for (const TreeSource& source : sources) {
+    FileIdentity found;
+    if (identity(source.source, found)) source_files.emplace(found, source.source);
+  }
+  std::map<std::string, std::string> taken{{index_path, "the index"}};
+  std::vector<TreeJob> jobs;
+  for (const TreeSource& source : sources) {
+    TreeJob job{source.source, join_path(options.output_dir, source.relative + extension),
+                source.relative + extension, ""};
+    FileIdentity found;
+    const auto [claim, fresh] = taken.emplace(job.chart, job.source);
+    if (!fresh) {
+      job.refusal = chart_refusal(job, "it is the chart of " + claim->second + " already");
+    } else if (identity(job.chart, found) && source_files.count(found) != 0) {
+      job.refusal = chart_refusal(job, "the chart would replace the source file " + source_files[found]);
+    }
+    jobs.push_back(job);
+  }
+  return jobs;
+}
+
+FileOutcome outcome_of(const std::string& received, int wait_status, const TreeJob& job) {
+  FileOutcome outcome;
+  for (std::size_t at = 0; at + 5 <= received.size();) {
+    const char kind = received[at];
+    std::uint32_t length = 0;
+    std::memcpy(&length, received.data() + at + 1, sizeof length);
+    if (at + 5 + length > received.size()) break;
+    const std::string bytes = received.substr(at + 5, length);
+    at += 5 + length;
+    if (kind == kRecordLine) outcome.lines += bytes;
+    if (kind == kRecordWarnings) outcome.warnings = static_cast<unsigned>(std::stoul(bytes));
+    if (kind == kRecordUnit) outcome.units.push_back(bytes);
+  }
+  const bool exited = WIFEXITED(wait_status);
+  const int status = exited ? WEXITSTATUS(wait_status) : -1;
+  outcome.written = status == kStatusConverted || status == kStatusWarned;
+  outcome.warned_strict = status == kStatusWarned;
+  if (!exited) {
+    outcome.lines += job.source + ": the conversion ended abnormally (signal " +
+                     std::to_string(WIFSIGNALED(wait_status) ? WTERMSIG(wait_status) : 0) + ")\n";
+  }
+  return outcome;
+}
+
+class TreeRunner {
+ public:
+  TreeRunner(const CliOptions& options, const std::vector<TreeJob>& jobs, TreeProgress& progress)
+      : options_(options), jobs_(jobs), progress_(progress), outcomes_(jobs.size()) {}
+
+  std::vector<FileOutcome> run() {
+    const unsigned most = options_.jobs != 0 ? options_.jobs : processors();
+    while (next_ < jobs_.size() || !workers_.empty()) {
+      while (next_ < jobs_.size() && workers_.size() < most) start(next_++);
+      if (!workers_.empty()) wait_for_workers();
+    }
+    return std::move(outcomes_);
+  }
+
+ private:
+  static unsigned processors() {
+    const long count = sysconf(_SC_NPROCESSORS_ONLN);
+    return count > 0 ? static_cast<unsigned>(count) : 1;
+  }
+
+  void start(std::size_t index) {
+    const TreeJob& job = jobs_[index];
+    progress_.started(job.source);
+    if (!job.refusal.empty()) {
+      finish(index, FileOutcome{false, false, 0, {}, job.refusal});
+      return;
+    }
+    make_folders(folder_of(job.chart));  // when it fails, the conversion says why the chart cannot be created
+    int ends[2];
+    if (pipe(ends) != 0) {
+      finish(index, FileOutcome{false, false, 0, {}, job.source + ": no worker (" + std::strerror(errno) + ")\n"});
+      return;
+    }
+    std::fflush(nullptr);  // nothing buffered is written twice by the worker's exit
+    const pid_t pid = fork();
+    if (pid == 0) {
+      close(ends[0]);
+      for (const Worker& worker : workers_) close(worker.descriptor);
+      run_worker(options_, job, ends[1]);
+    }
+    close(ends[1]);
+    if (pid < 0) {
+      close(ends[0]);
+      finish(index, FileOutcome{false, false, 0, {}, job.source + ": no worker (" + std::strerror(errno) + ")\n"});
+      return;
+    }
+    workers_.push_back(Worker{pid, ends[0], index, {}});
+  }
+
+  void wait_for_workers() {
+    std::vector<pollfd> waiting;
+    for (const Worker& worker : workers_) waiting.push_back(pollfd{worker.descriptor, POLLIN, 0});
+    if (poll(waiting.data(), waiting.size(), -1) < 0) return;  // interrupted: poll again
+    for (std::size_t i = workers_.size(); i-- > 0;) {
+      if (waiting[i].revents != 0 && !receive(workers_[i])) {
+        end_worker(workers_[i]);
+        workers_.erase(workers_.begin() + static_cast<std::ptrdiff_t>(i));
+      }
+    }
+  }
+
+  // Reads what the worker sent; false once it has closed its end.
+  static bool receive(Worker& worker) {
+    char buffer[65536];
+    const ssize_t n = read(worker.descriptor, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) return true;
+    if (n <= 0) return false;
+    worker.received.append(buffer, static_cast<std::size_t>(n));
+    return true;
+  }
+
+  void end_worker(const Worker& worker) {
+    close(worker.descriptor);
+    int wait_status = 0;
+    while (waitpid(worker.pid, &wait_status, 0) < 0 && errno == EINTR) {
+    }
+    finish(worker.job, outcome_of(worker.received, wait_status, jobs_[worker.job]));
+  }
+
+  void finish(std::size_t index, FileOutcome outcome) {
+    progress_.print(outcome.lines);
+    progress_.finished();
+    outcomes_[index] = std::move(outcome);
+  }
+
+  const CliOptions& options_;
+  const std::vector<TreeJob>& jobs_;
+  TreeProgress& progress_;
+  std::vector<FileOutcome> outcomes_;
+  std::vector<Worker> workers_;
+  std::size_t next_ = 0;
+};
+
+std::vector<IndexEntry> index_entries(const std::vector<TreeJob>& jobs, const std::vector<FileOutcome>& outcomes) {
+  std::vector<IndexEntry> entries;
+  for (std::size_t i = 0; i < jobs.size(); ++i) {
+    entries.push_back(IndexEntry{jobs[i].chart_relative, jobs[i].source, outcomes[i].written, outcomes[i].warnings,
+                                 outcomes[i].units});
+  }
+  return entries;
+}
+
+bool write_index(const std::string& path, const std::string& bytes) {
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  if (file == nullptr) return false;
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  return std::fclose(file) == 0 && written;
+}
+
+std::string plural(unsigned count, const char* one, const char* many) {
+  return std::to_string(count) + " " + (count == 1 ? one : many);
+}
+
+std::string summary_line(const IndexTotals& totals, unsigned unreadable) {
+  std::string line = plural(totals.files, "file", "files") + ": " +
+                     plural(totals.written, "chart written", "charts written") + ", " +
+                     std::to_string(totals.with_warnings) + " with warnings, " + std::to_string(totals.failed) +
+                     " failed";
+  if (unreadable > 0) line += ", " + plural(unreadable, "path not read", "paths not read");
+  return line + "\n";
+}
+
+}  // namespace
+
+int convert_tree(const CliOptions& options) {
+  signal(SIGPIPE, SIG_IGN);  // a worker gone early must not end the run
+  FileIdentity output_folder;
+  if (!make_folders(options.output_dir) || !identity(options.output_dir, output_folder)) {
+    const std::string line =
+        options.output_dir + ": the output folder cannot be created (" + std::strerror(errno) + ")\n";
+    write_all(STDERR_FILENO, line);
+    return kStatusFailed;
+  }
+  const TreeWalk walk = walk_paths(options.operands, output_folder);
+  const bool html = options.view.format == ChartFormat::kHtml;
+  const std::string index_path = join_path(options.output_dir, html ? "index.html" : "index.txt");
+  const std::vector<TreeJob> jobs = plan_jobs(options, walk.sources, index_path);
+
+  TreeProgress progress(!options.quiet && isatty(STDERR_FILENO) == 1, static_cast<unsigned>(jobs.size()));
+  std::string walk_lines;
+  for (const std::string& line : walk.messages) walk_lines += line;
+  progress.print(walk_lines);
+  const std::vector<FileOutcome> outcomes = TreeRunner(options, jobs, progress).run();
+  progress.clear();
+
+  const std::vector<IndexEntry> entries = index_entries(jobs, outcomes);
+  bool index_written = write_index(index_path, html ? index_html(entries) : index_text(entries));
+  if (!index_written) {
+    write_all(STDERR_FILENO, index_path + ": the index cannot be written (" + std::strerror(errno) + ")\n");
+  }
+  const IndexTotals totals = count_entries(entries);
+  if (!options.quiet) write_all(STDERR_FILENO, summary_line(totals, walk.unreadable));
+  if (totals.failed > 0 || walk.unreadable > 0 || !index_written) return kStatusFailed;
+  bool strict_warned = false;
+  for (const FileOutcome& outcome : outcomes) strict_warned = strict_warned || outcome.warned_strict;
+  return strict_warned ? kStatusWarned : kStatusConverted;
 }
