@@ -29,8 +29,13 @@ std::string joined(const std::vector<std::string>& items, const char* separator)
   return out;
 }
 
+std::string counted(unsigned count, const char* one, const char* many) {
+  return std::to_string(count) + " " + (count == 1 ? one : many);
+}
+
 std::string totals_line(const IndexTotals& totals) {
-  return std::to_string(totals.files) + " sources, " + std::to_string(totals.written) + " charts written, " +
+  return counted(totals.files, "source", "sources") + ", " + counted(totals.written, "chart written", "charts written") +
+         ", " +
          std::to_string(totals.with_warnings) + " with warnings, " + std::to_string(totals.failed) + " failed";
 }
 
