@@ -222,7 +222,9 @@ class TreeRunner {
       finish(index, FileOutcome{false, false, 0, {}, job.refusal});
       return;
     }
-    make_folders(folder_of(job.chart));  // when it fails, the conversion says why the chart cannot be created
+    // When it fails, the conversion says why the chart cannot be created.
+    const std::string folder = folder_of(job.chart);
+    if (folder != folder_made_) folder_made_ = make_folders(folder) ? folder : std::string();
     int ends[2];
     if (pipe(ends) != 0) {
       finish(index, FileOutcome{false, false, 0, {}, job.source + ": no worker (" + std::strerror(errno) + ")\n"});
@@ -286,6 +288,7 @@ class TreeRunner {
   std::vector<FileOutcome> outcomes_;
   std::vector<Worker> workers_;
   std::size_t next_ = 0;
+  std::string folder_made_;  // the folder of the last chart, made already
 };
 
 std::vector<IndexEntry> index_entries(const std::vector<TreeJob>& jobs, const std::vector<FileOutcome>& outcomes) {
