@@ -146,25 +146,38 @@ bool identity(const std::string& path, FileIdentity& found) {
 
 // Every source's chart path under the output folder; a path another source
 // (or the index) already takes, or that names one of the sources, is refused.
-std::vector<TreeJob> plan_jobs(const CliOptions& options, const std::vector<TreeSource>& sources,
-                               const std::string& index_path) {
-  const char* extension = chart_extension(options.view.format);
-  std::map<FileIdentity, std::string> source_files;
+using SourceFiles = std::map<FileIdentity, std::string>;
+
+SourceFiles source_files_of(const std::vector<TreeSource>& sources) {
+  SourceFiles source_files;
   for (const TreeSource& source : sources) {
     FileIdentity found;
     if (identity(source.source, found)) source_files.emplace(found, source.source);
   }
+  return source_files;
+}
+
+// The source a path names, or null.
+const std::string* source_named(const SourceFiles& source_files, const std::string& path) {
+  FileIdentity found;
+  if (!identity(path, found)) return nullptr;
+  const auto source = source_files.find(found);
+  return source == source_files.end() ? nullptr : &source->second;
+}
+
+std::vector<TreeJob> plan_jobs(const CliOptions& options, const std::vector<TreeSource>& sources,
+                               const SourceFiles& source_files, const std::string& index_path) {
+  const char* extension = chart_extension(options.view.format);
   std::map<std::string, std::string> taken{{index_path, "the index"}};
   std::vector<TreeJob> jobs;
   for (const TreeSource& source : sources) {
     TreeJob job{source.source, join_path(options.output_dir, source.relative + extension),
                 source.relative + extension, ""};
-    FileIdentity found;
     const auto [claim, fresh] = taken.emplace(job.chart, job.source);
     if (!fresh) {
       job.refusal = chart_refusal(job, "it is the chart of " + claim->second + " already");
-    } else if (identity(job.chart, found) && source_files.count(found) != 0) {
-      job.refusal = chart_refusal(job, "the chart would replace the source file " + source_files[found]);
+    } else if (const std::string* source = source_named(source_files, job.chart)) {
+      job.refusal = chart_refusal(job, "the chart would replace the source file " + *source);
     }
     jobs.push_back(job);
   }
@@ -334,7 +347,8 @@ int convert_tree(const CliOptions& options) {
   const TreeWalk walk = walk_paths(options.operands, output_folder);
   const bool html = options.view.format == ChartFormat::kHtml;
   const std::string index_path = join_path(options.output_dir, html ? "index.html" : "index.txt");
-  const std::vector<TreeJob> jobs = plan_jobs(options, walk.sources, index_path);
+  const SourceFiles source_files = source_files_of(walk.sources);
+  const std::vector<TreeJob> jobs = plan_jobs(options, walk.sources, source_files, index_path);
 
   TreeProgress progress(!options.quiet && isatty(STDERR_FILENO) == 1, static_cast<unsigned>(jobs.size()));
   std::string walk_lines;
@@ -344,8 +358,10 @@ int convert_tree(const CliOptions& options) {
   progress.clear();
 
   const std::vector<IndexEntry> entries = index_entries(jobs, outcomes);
-  bool index_written = write_index(index_path, html ? index_html(entries) : index_text(entries));
-  if (!index_written) {
+  bool index_written = false;
+  if (const std::string* source = source_named(source_files, index_path)) {
+    write_all(STDERR_FILENO, index_path + ": the index is not written (it would replace the source file " + *source + ")\n");
+  } else if (!(index_written = write_index(index_path, html ? index_html(entries) : index_text(entries)))) {
     write_all(STDERR_FILENO, index_path + ": the index cannot be written (" + std::strerror(errno) + ")\n");
   }
   const IndexTotals totals = count_entries(entries);

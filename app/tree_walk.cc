@@ -47,6 +47,7 @@ class Walker {
     }
     if (identity_of(status) == output_folder_) {
       walk_.messages.push_back(path + ": not walked (it is the output folder)\n");
+      ++walk_.unreadable;  // nothing of it is converted: the run must not end as if it had been
       return;
     }
     if (!walked_.insert(identity_of(status)).second) return;  // the same folder given twice

@@ -12,8 +12,9 @@
 #   tree  PROGRAM -j P -o OUT src         (P = the number of processors)
 #   copy  cp -r OUT to a fresh folder     (the same bytes, files and folders)
 # and --loop-runs times (default 3) a shell loop that starts the program once
-# per source into the same mirrored paths.  Every output folder is removed
-# before the next run, so each run writes into a fresh tree.  The loop's
+# per source into the same mirrored paths.  Each run writes a folder of its
+# own, removed only when all runs are over: ext4 is slower to create files
+# in the minutes after many were removed, and that must fall on no run.  The loop's
 # charts must equal the tree's, byte for byte.  Prints a Markdown report of
 # the machine, the commands, the medians and the ratios.
 set -euo pipefail
@@ -54,16 +55,16 @@ if [[ "$(cat src.stamp 2>/dev/null)" != "$stamp" ]]; then
   python3 "$root/bench/generate_tree.py" --files "$files" --lines "$lines" --seed 1 src >/dev/null
   echo "$stamp" >src.stamp
 fi
-rm -rf out copy loop
+rm -rf out.* copy.* loop.*
 
 now() { date +%s.%N; }
 elapsed() { echo "$2 - $1" | bc -l; }
 median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
 shell_loop() {
-  (cd src && find . -type d) | (mkdir -p loop && cd loop && xargs mkdir -p)
+  (cd src && find . -type d) | (mkdir -p "$1" && cd "$1" && xargs mkdir -p)
   (cd src && find . -type f | sort) | while IFS= read -r source; do
-    "$program" "src/${source#./}" "loop/${source#./}.txt"
+    "$program" "src/${source#./}" "$1/${source#./}.txt"
   done
 }
 
@@ -71,29 +72,28 @@ tree_times=() copy_times=() loop_times=()
 for ((run = 0; run < runs; ++run)); do
   sync
   start="$(now)"
-  "$program" -q -j "$processors" -o out src
+  "$program" -q -j "$processors" -o "out.$run" src
   tree_times+=("$(elapsed "$start" "$(now)")")
   sync
   start="$(now)"
-  cp -r out copy
+  cp -r "out.$run" "copy.$run"
   copy_times+=("$(elapsed "$start" "$(now)")")
-  if ((run < runs - 1)); then rm -rf out copy; fi
 done
 for ((run = 0; run < loop_runs; ++run)); do
-  rm -rf loop
   sync
   start="$(now)"
-  shell_loop
+  shell_loop "loop.$run"
   loop_times+=("$(elapsed "$start" "$(now)")")
 done
 # The loop's charts are the tree's (the index aside).
-diff -r -x index.txt out loop >/dev/null || { echo "the shell loop's charts differ from the tree's" >&2; exit 1; }
+diff -r -x index.txt out.0 loop.0 >/dev/null || { echo "the shell loop's charts differ from the tree's" >&2; exit 1; }
 
 tree_median="$(printf '%s\n' "${tree_times[@]}" | median)"
 copy_median="$(printf '%s\n' "${copy_times[@]}" | median)"
 loop_median="$(printf '%s\n' "${loop_times[@]}" | median)"
 source_lines="$(cat $(find src -type f) | wc -l)"
-chart_bytes="$(du -sb --exclude=index.txt out | cut -f1)"
+chart_bytes="$(du -sb --exclude=index.txt out.0 | cut -f1)"
+rm -rf out.* copy.* loop.*
 fmt() { printf '%.2f' "$1"; }
 
 cat <<REPORT
@@ -105,8 +105,8 @@ Tree: bench/generate_tree.py --files $files --lines $lines --seed 1: $files sour
 
 | command | runs | median s | all runs s |
 | --- | ---: | ---: | --- |
-| \`kmt_$edition -q -j $processors -o out src\` | $runs | $(fmt "$tree_median") | $(for t in "${tree_times[@]}"; do printf '%.2f ' "$t"; done) |
-| \`cp -r out copy\` | $runs | $(fmt "$copy_median") | $(for t in "${copy_times[@]}"; do printf '%.2f ' "$t"; done) |
+| \`kmt_$edition -q -j $processors -o out.N src\` | $runs | $(fmt "$tree_median") | $(for t in "${tree_times[@]}"; do printf '%.2f ' "$t"; done) |
+| \`cp -r out.N copy.N\` | $runs | $(fmt "$copy_median") | $(for t in "${copy_times[@]}"; do printf '%.2f ' "$t"; done) |
 | shell loop, one \`kmt_$edition SOURCE CHART\` per source | $loop_runs | $(fmt "$loop_median") | $(for t in "${loop_times[@]}"; do printf '%.2f ' "$t"; done) |
 
 Tree / copy: $(fmt "$(echo "$tree_median / $copy_median" | bc -l)") (target: at most 2).

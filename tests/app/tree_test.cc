@@ -196,6 +196,17 @@ TEST_F(TreeTest, RefusesAChartThatIsAnotherSourcesOrNamesASource) {
   EXPECT_NE(result.err.find("4 files: 2 charts written, 0 with warnings, 2 failed\n"), std::string::npos);
 }
 
+TEST_F(TreeTest, NeverWritesTheIndexOverASource) {
+  const std::string source = make("out/index.txt", example("examples/sample.f90"));
+  const ProgramResult result = run_program(kProgram, {"-o", dir.path("out"), source});
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(read_file(source), example("examples/sample.f90"));
+  EXPECT_EQ(read_file(dir.path("out/index.txt.txt")), one_file_chart("out/index.txt"));
+  EXPECT_NE(result.err.find(source + ": the index is not written (it would replace the source file " + source + ")\n"),
+            std::string::npos)
+      << result.err;
+}
+
 TEST_F(TreeTest, SkipsTheOutputFolderInsideTheTree) {
   make("src/x.f90", example("examples/sample.f90"));
   make("src/charts/stale.f90", example("examples/loops.f90"));
@@ -204,6 +215,11 @@ TEST_F(TreeTest, SkipsTheOutputFolderInsideTheTree) {
   EXPECT_EQ(first.err, "1 file: 1 chart written, 0 with warnings, 0 failed\n");
   EXPECT_EQ(read_file(dir.path("src/charts/x.f90.txt")), one_file_chart("src/x.f90"));
   EXPECT_FALSE(fs::exists(dir.path("src/charts/charts")));
+  // The output folder given as the tree itself converts nothing, and says so.
+  const ProgramResult itself = run_program(kProgram, {"-o", "src/charts", "src/charts"}, dir.path(""));
+  EXPECT_EQ(itself.status, 1);
+  EXPECT_EQ(itself.err, "src/charts: not walked (it is the output folder)\n"
+                        "0 files: 0 charts written, 0 with warnings, 0 failed, 1 path not read\n");
 }
 
 TEST_F(TreeTest, StatusesOfWarningsMissingPathsAndWrongArguments) {
