@@ -216,7 +216,7 @@ class TreeRunner {
   std::vector<FileOutcome> run() {
     const unsigned most = options_.jobs != 0 ? options_.jobs : processors();
     while (next_ < jobs_.size() || !workers_.empty()) {
-      while (next_ < jobs_.size() && workers_.size() < most) start(next_++);
+      while (next_ < jobs_.size() && workers_.size() < most && start(next_)) ++next_;
       if (!workers_.empty()) wait_for_workers();
     }
     return std::move(outcomes_);
@@ -228,21 +228,21 @@ class TreeRunner {
     return count > 0 ? static_cast<unsigned>(count) : 1;
   }
 
-  void start(std::size_t index) {
+  // Starts the job's worker, or finishes the job when it cannot have one.
+  // False when the system has no room for another process or pipe just now
+  // but workers are running: the job waits for one of them to end.
+  bool start(std::size_t index) {
     const TreeJob& job = jobs_[index];
-    progress_.started(job.source);
     if (!job.refusal.empty()) {
+      progress_.started(job.source);
       finish(index, FileOutcome{false, false, 0, {}, job.refusal});
-      return;
+      return true;
     }
     // When it fails, the conversion says why the chart cannot be created.
     const std::string folder = folder_of(job.chart);
     if (folder != folder_made_) folder_made_ = make_folders(folder) ? folder : std::string();
     int ends[2];
-    if (pipe(ends) != 0) {
-      finish(index, FileOutcome{false, false, 0, {}, job.source + ": no worker (" + std::strerror(errno) + ")\n"});
-      return;
-    }
+    if (pipe(ends) != 0) return no_worker(index);
     std::fflush(nullptr);  // nothing buffered is written twice by the worker's exit
     const pid_t pid = fork();
     if (pid == 0) {
@@ -250,13 +250,23 @@ class TreeRunner {
       for (const Worker& worker : workers_) close(worker.descriptor);
       run_worker(options_, job, ends[1]);
     }
+    const int reason = errno;
     close(ends[1]);
     if (pid < 0) {
       close(ends[0]);
-      finish(index, FileOutcome{false, false, 0, {}, job.source + ": no worker (" + std::strerror(errno) + ")\n"});
-      return;
+      errno = reason;
+      return no_worker(index);
     }
+    progress_.started(job.source);
     workers_.push_back(Worker{pid, ends[0], index, {}});
+    return true;
+  }
+
+  bool no_worker(std::size_t index) {
+    const bool for_now = errno == EAGAIN || errno == EMFILE || errno == ENFILE || errno == ENOMEM;
+    if (for_now && !workers_.empty()) return false;
+    finish(index, FileOutcome{false, false, 0, {}, jobs_[index].source + ": no worker (" + std::strerror(errno) + ")\n"});
+    return true;
   }
 
   void wait_for_workers() {
