@@ -82,6 +82,9 @@ void start_messages(const std::string& source_name, const std::string& chart_nam
   log.source_name = source_name;
   log.chart_name = chart_name;
   log.quiet = quiet;
+  log.warned = false;
+  log.warning_count = 0;
+  log.held_count = 0;
 }
 
 void finish_messages() { print_held(); }

@@ -5,7 +5,7 @@
 #include <string>
 
 // The names messages give the source ("<stdin>" for standard input) and the
-// chart, and whether warnings are printed at all.
+// chart, and whether warnings are printed at all; no warning is counted yet.
 void start_messages(const std::string& source_name, const std::string& chart_name, bool quiet);
 
 // Prints a warning still held back to count its repeats.  Called once the

@@ -1,19 +1,22 @@
 // A whole source tree in one command (-o DIR PATH...).
 //
 // The parent walks the PATHs, plans every chart path (refusing one that
-// another source already takes or that names a source), and starts one
-// worker process per file, at most -j at once.  A worker makes exactly the
-// one-file conversion in a fresh copy of the parent, whose workspace was
-// never touched, so no file's state reaches the next and a fatal problem
-// ends that file's worker only.  Workers send their message lines and
-// their report (warnings, program units) over a pipe; the parent alone
-// writes to standard error, a file's lines together, each line whole.
+// another source already takes or that names a source), and hands the
+// files out to -j worker processes.  A worker makes exactly the one-file
+// conversion of each file it is given, one after another, and clears the
+// workspace's state after each, as a fresh process has it; starting a
+// process per file cost more than converting most files.  A fatal problem
+// ends the worker with its file (the one-file program ends there too); the
+// next file goes to a fresh worker.  Workers send their message lines and
+// their report (warnings, program units, status) over a pipe; the parent
+// alone writes to standard error, a file's lines together, each line whole.
 #include <poll.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstddef>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
@@ -44,7 +47,7 @@ struct TreeJob {
 // ---- The worker's side ----
 
 // Records on the pipe: a kind byte, a length of four bytes, the bytes.
-enum RecordKind : char { kRecordLine = 'L', kRecordWarnings = 'W', kRecordUnit = 'U' };
+enum RecordKind : char { kRecordLine = 'L', kRecordWarnings = 'W', kRecordUnit = 'U', kRecordDone = 'D' };
 
 int report_descriptor = -1;
 
@@ -84,33 +87,92 @@ void send_units() {
   }
 }
 
-[[noreturn]] void run_worker(const CliOptions& options, const TreeJob& job, int descriptor) {
+// Clears the workspace's state for the next run, as the process start
+// leaves it: every part but the tables, which a run writes before it reads.
+constexpr std::size_t aligned(std::size_t offset, std::size_t alignment) {
+  return (offset + alignment - 1) / alignment * alignment;
+}
+
+// The parts cleared below, in their order, are the whole workspace: a part
+// added to it must be added here too.
+#define KMT_PART_FOLLOWS(before, Before, after, After) \
+  (offsetof(Workspace, after) == aligned(offsetof(Workspace, before) + sizeof(Before), alignof(After)))
+static_assert(offsetof(Workspace, run) == 0 && KMT_PART_FOLLOWS(run, RunPart, reading, ReadingPart) &&
+                  KMT_PART_FOLLOWS(reading, ReadingPart, patterns, PatternPart) &&
+                  KMT_PART_FOLLOWS(patterns, PatternPart, normalisation, NormalisationPart) &&
+                  KMT_PART_FOLLOWS(normalisation, NormalisationPart, matching, MatchingPart) &&
+                  KMT_PART_FOLLOWS(matching, MatchingPart, records, RecordsPart) &&
+                  KMT_PART_FOLLOWS(records, RecordsPart, tracking, TrackingPart) &&
+                  KMT_PART_FOLLOWS(tracking, TrackingPart, building, BuildingPart) &&
+                  KMT_PART_FOLLOWS(building, BuildingPart, composition, CompositionPart) &&
+                  KMT_PART_FOLLOWS(composition, CompositionPart, writing, WritingPart) &&
+                  sizeof(Workspace) == aligned(offsetof(Workspace, writing) + sizeof(WritingPart), alignof(Workspace)),
+              "a part of the workspace that clear_workspace_for_next_run does not know");
+#undef KMT_PART_FOLLOWS
+
+void clear_workspace_for_next_run() {
+  const auto clear = [](auto& part, std::size_t state_bytes) { std::memset(static_cast<void*>(&part), 0, state_bytes); };
+  clear(ws.run, sizeof ws.run);
+  clear(ws.reading, sizeof ws.reading);
+  clear(ws.patterns, sizeof ws.patterns);
+  clear(ws.normalisation, sizeof ws.normalisation);
+  clear(ws.matching, sizeof ws.matching);
+  clear(ws.records, offsetof(RecordsPart, statement_table));
+  clear(ws.tracking, offsetof(TrackingPart, label_stack));
+  clear(ws.building, offsetof(BuildingPart, closing_rows));
+  clear(ws.composition, offsetof(CompositionPart, row_widths));
+  clear(ws.writing, sizeof ws.writing);
+}
+
+bool read_index(int descriptor, std::uint32_t& index) {
+  std::size_t got = 0;
+  while (got < sizeof index) {
+    const ssize_t n = read(descriptor, reinterpret_cast<char*>(&index) + got, sizeof index - got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    got += static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+// A worker converts the jobs whose numbers it is sent, one after another,
+// until its command pipe closes.  After each it reports the outcome and
+// clears the workspace; a fatal problem ends the worker with its file.
+[[noreturn]] void serve_jobs(const CliOptions& options, const std::vector<TreeJob>& jobs, int commands, int reports) {
   signal(SIGPIPE, SIG_DFL);
-  report_descriptor = descriptor;
+  report_descriptor = reports;
   set_message_sink(send_line);
   set_before_fatal_exit(send_warning_count);
-  const int status = convert_file(options, job.source, job.chart);
-  send_warning_count();
-  send_units();
+  for (std::uint32_t index = 0; read_index(commands, index) && index < jobs.size();) {
+    const int status = convert_file(options, jobs[index].source, jobs[index].chart);
+    send_warning_count();
+    send_units();
+    send_record(kRecordDone, std::to_string(status));
+    clear_workspace_for_next_run();
+  }
   std::fflush(nullptr);
-  _exit(status);
+  _exit(0);
 }
 
 // ---- The parent's side ----
 
-struct Worker {
-  pid_t pid = -1;
-  int descriptor = -1;
-  std::size_t job = 0;
-  std::string received;
-};
-
 struct FileOutcome {
   bool written = false;
-  bool warned_strict = false;  // exit status 3 with --strict
+  bool warned_strict = false;  // status 3 with --strict
   unsigned warnings = 0;
   std::vector<std::string> units;
   std::string lines;
+};
+
+constexpr std::size_t kNoJob = static_cast<std::size_t>(-1);
+
+struct Worker {
+  pid_t pid = -1;
+  int commands = -1;  // job numbers to the worker
+  int reports = -1;   // records from it
+  std::size_t job = kNoJob;
+  std::string received;  // bytes of records not yet complete
+  FileOutcome outcome;   // of the job, so far
 };
 
 bool make_folders(const std::string& path) {
@@ -184,28 +246,26 @@ std::vector<TreeJob> plan_jobs(const CliOptions& options, const std::vector<Tree
   return jobs;
 }
 
-FileOutcome outcome_of(const std::string& received, int wait_status, const TreeJob& job) {
-  FileOutcome outcome;
-  for (std::size_t at = 0; at + 5 <= received.size();) {
-    const char kind = received[at];
-    std::uint32_t length = 0;
-    std::memcpy(&length, received.data() + at + 1, sizeof length);
-    if (at + 5 + length > received.size()) break;
-    const std::string bytes = received.substr(at + 5, length);
-    at += 5 + length;
-    if (kind == kRecordLine) outcome.lines += bytes;
-    if (kind == kRecordWarnings) outcome.warnings = static_cast<unsigned>(std::stoul(bytes));
-    if (kind == kRecordUnit) outcome.units.push_back(bytes);
+// Takes one whole record off the front of `received` into the outcome;
+// false when no whole record is there.  A done record sets `done`.
+bool take_record(std::string& received, FileOutcome& outcome, bool& done) {
+  if (received.size() < 5) return false;
+  std::uint32_t length = 0;
+  std::memcpy(&length, received.data() + 1, sizeof length);
+  if (received.size() < 5 + std::size_t{length}) return false;
+  const char kind = received[0];
+  const std::string bytes = received.substr(5, length);
+  received.erase(0, 5 + std::size_t{length});
+  if (kind == kRecordLine) outcome.lines += bytes;
+  if (kind == kRecordWarnings) outcome.warnings = static_cast<unsigned>(std::stoul(bytes));
+  if (kind == kRecordUnit) outcome.units.push_back(bytes);
+  if (kind == kRecordDone) {
+    const int status = std::stoi(bytes);
+    outcome.written = status == kStatusConverted || status == kStatusWarned;
+    outcome.warned_strict = status == kStatusWarned;
+    done = true;
   }
-  const bool exited = WIFEXITED(wait_status);
-  const int status = exited ? WEXITSTATUS(wait_status) : -1;
-  outcome.written = status == kStatusConverted || status == kStatusWarned;
-  outcome.warned_strict = status == kStatusWarned;
-  if (!exited) {
-    outcome.lines += job.source + ": the conversion ended abnormally (signal " +
-                     std::to_string(WIFSIGNALED(wait_status) ? WTERMSIG(wait_status) : 0) + ")\n";
-  }
-  return outcome;
+  return true;
 }
 
 class TreeRunner {
@@ -214,11 +274,13 @@ class TreeRunner {
       : options_(options), jobs_(jobs), progress_(progress), outcomes_(jobs.size()) {}
 
   std::vector<FileOutcome> run() {
-    const unsigned most = options_.jobs != 0 ? options_.jobs : processors();
-    while (next_ < jobs_.size() || !workers_.empty()) {
-      while (next_ < jobs_.size() && workers_.size() < most && start(next_)) ++next_;
-      if (!workers_.empty()) wait_for_workers();
+    const std::size_t most = options_.jobs != 0 ? options_.jobs : processors();
+    while (next_ < jobs_.size() || busy() > 0) {
+      while (next_ < jobs_.size() && hand_out(most)) ++next_;
+      if (busy() > 0) wait_for_workers();
     }
+    for (Worker& worker : workers_) close(worker.commands);  // idle workers end on it
+    for (Worker& worker : workers_) end_worker(worker);
     return std::move(outcomes_);
   }
 
@@ -228,75 +290,144 @@ class TreeRunner {
     return count > 0 ? static_cast<unsigned>(count) : 1;
   }
 
-  // Starts the job's worker, or finishes the job when it cannot have one.
-  // False when the system has no room for another process or pipe just now
-  // but workers are running: the job waits for one of them to end.
-  bool start(std::size_t index) {
-    const TreeJob& job = jobs_[index];
+  std::size_t busy() const {
+    std::size_t count = 0;
+    for (const Worker& worker : workers_) count += worker.job != kNoJob ? 1 : 0;
+    return count;
+  }
+
+  // Gives the next job to an idle worker, starting one when fewer than
+  // `most` run; finishes it at once when it is refused or no worker can be
+  // had.  False when it must wait for a worker to be free.
+  bool hand_out(std::size_t most) {
+    const TreeJob& job = jobs_[next_];
     if (!job.refusal.empty()) {
       progress_.started(job.source);
-      finish(index, FileOutcome{false, false, 0, {}, job.refusal});
+      finish(next_, FileOutcome{false, false, 0, {}, job.refusal});
       return true;
+    }
+    Worker* idle = nullptr;
+    for (Worker& worker : workers_) {
+      if (worker.job == kNoJob) idle = &worker;
+    }
+    if (idle == nullptr) {
+      if (workers_.size() >= most) return false;
+      if (!start_worker()) return no_worker();
+      idle = &workers_.back();
     }
     // When it fails, the conversion says why the chart cannot be created.
     const std::string folder = folder_of(job.chart);
     if (folder != folder_made_) folder_made_ = make_folders(folder) ? folder : std::string();
-    int ends[2];
-    if (pipe(ends) != 0) return no_worker(index);
-    std::fflush(nullptr);  // nothing buffered is written twice by the worker's exit
-    const pid_t pid = fork();
-    if (pid == 0) {
-      close(ends[0]);
-      for (const Worker& worker : workers_) close(worker.descriptor);
-      run_worker(options_, job, ends[1]);
-    }
-    const int reason = errno;
-    close(ends[1]);
-    if (pid < 0) {
-      close(ends[0]);
-      errno = reason;
-      return no_worker(index);
-    }
+    const std::uint32_t number = static_cast<std::uint32_t>(next_);
+    idle->job = next_;
+    idle->outcome = FileOutcome{};
     progress_.started(job.source);
-    workers_.push_back(Worker{pid, ends[0], index, {}});
+    // A worker that has ended already shows as the end of its reports.
+    write_all(idle->commands, std::string(reinterpret_cast<const char*>(&number), sizeof number));
     return true;
   }
 
-  bool no_worker(std::size_t index) {
+  bool start_worker() {
+    int commands[2];
+    int reports[2];
+    if (pipe(commands) != 0) return false;
+    if (pipe(reports) != 0) {
+      const int reason = errno;
+      close(commands[0]);
+      close(commands[1]);
+      errno = reason;
+      return false;
+    }
+    std::fflush(nullptr);  // nothing buffered is written twice by the worker's exit
+    const pid_t pid = fork();
+    if (pid == 0) {
+      close(commands[1]);
+      close(reports[0]);
+      for (const Worker& worker : workers_) {
+        close(worker.commands);
+        close(worker.reports);
+      }
+      serve_jobs(options_, jobs_, commands[0], reports[1]);
+    }
+    const int reason = errno;
+    close(commands[0]);
+    close(reports[1]);
+    if (pid < 0) {
+      close(commands[1]);
+      close(reports[0]);
+      errno = reason;
+      return false;
+    }
+    workers_.push_back(Worker{pid, commands[1], reports[0], kNoJob, {}, {}});
+    return true;
+  }
+
+  // No process or pipe for a worker: the job waits when the system may have
+  // room again once a running worker is done, else it fails.
+  bool no_worker() {
     const bool for_now = errno == EAGAIN || errno == EMFILE || errno == ENFILE || errno == ENOMEM;
-    if (for_now && !workers_.empty()) return false;
-    finish(index, FileOutcome{false, false, 0, {}, jobs_[index].source + ": no worker (" + std::strerror(errno) + ")\n"});
+    if (for_now && busy() > 0) return false;
+    progress_.started(jobs_[next_].source);
+    finish(next_, FileOutcome{false, false, 0, {}, jobs_[next_].source + ": no worker (" + std::strerror(errno) + ")\n"});
     return true;
   }
 
   void wait_for_workers() {
     std::vector<pollfd> waiting;
-    for (const Worker& worker : workers_) waiting.push_back(pollfd{worker.descriptor, POLLIN, 0});
+    for (const Worker& worker : workers_) waiting.push_back(pollfd{worker.reports, POLLIN, 0});
     if (poll(waiting.data(), waiting.size(), -1) < 0) return;  // interrupted: poll again
     for (std::size_t i = workers_.size(); i-- > 0;) {
-      if (waiting[i].revents != 0 && !receive(workers_[i])) {
+      if (waiting[i].revents == 0) continue;
+      if (!receive(workers_[i])) {
+        close(workers_[i].commands);
         end_worker(workers_[i]);
         workers_.erase(workers_.begin() + static_cast<std::ptrdiff_t>(i));
       }
     }
   }
 
-  // Reads what the worker sent; false once it has closed its end.
-  static bool receive(Worker& worker) {
+  // Reads what the worker sent and finishes its job once it is done; false
+  // once the worker has closed its end.
+  bool receive(Worker& worker) {
     char buffer[65536];
-    const ssize_t n = read(worker.descriptor, buffer, sizeof buffer);
+    const ssize_t n = read(worker.reports, buffer, sizeof buffer);
     if (n < 0 && errno == EINTR) return true;
     if (n <= 0) return false;
     worker.received.append(buffer, static_cast<std::size_t>(n));
+    bool done = false;
+    while (take_record(worker.received, worker.outcome, done)) {
+      if (!done) continue;
+      finish(worker.job, std::move(worker.outcome));
+      worker.job = kNoJob;
+      worker.outcome = FileOutcome{};
+      done = false;
+    }
     return true;
   }
 
-  void end_worker(const Worker& worker) {
-    close(worker.descriptor);
+  // Waits for the worker's end; a job it had is over with it: after a fatal
+  // message (status 1) or, when it was killed, with a line that says so.
+  void end_worker(Worker& worker) {
+    char buffer[65536];
+    for (ssize_t n; (n = read(worker.reports, buffer, sizeof buffer)) != 0;) {
+      if (n < 0 && errno != EINTR) break;
+      if (n > 0) worker.received.append(buffer, static_cast<std::size_t>(n));
+    }
+    close(worker.reports);
     int wait_status = 0;
     while (waitpid(worker.pid, &wait_status, 0) < 0 && errno == EINTR) {
     }
-    finish(worker.job, outcome_of(worker.received, wait_status, jobs_[worker.job]));
+    if (worker.job == kNoJob) return;
+    bool done = false;
+    while (take_record(worker.received, worker.outcome, done)) {
+    }
+    FileOutcome& outcome = worker.outcome;
+    if (!done && !WIFEXITED(wait_status)) {
+      outcome.lines += jobs_[worker.job].source + ": the conversion ended abnormally (signal " +
+                       std::to_string(WIFSIGNALED(wait_status) ? WTERMSIG(wait_status) : 0) + ")\n";
+    }
+    finish(worker.job, std::move(outcome));
+    worker.job = kNoJob;
   }
 
   void finish(std::size_t index, FileOutcome outcome) {

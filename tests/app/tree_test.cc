@@ -168,6 +168,8 @@ TEST_F(TreeTest, OneWorkerAndFourGiveTheSameTreeAndMessages) {
     make(name, i % 4 == 0 ? example("tests/golden/long_lines.f90") : example("examples/loops.f90"));
   }
   make("src/d1/deep.f90", too_deep());
+  make("src/d2/select.f90", example("examples/select_case.f90"));
+  make("src/d2/labels.f90", example("tests/golden/labels.f90"));
   const ProgramResult one = run_program(kProgram, {"-j", "1", "-o", dir.path("one"), dir.path("src")});
   const ProgramResult four = run_program(kProgram, {"-j4", "--output-dir=" + dir.path("four"), dir.path("src")});
   EXPECT_EQ(one.status, 1);
@@ -175,6 +177,11 @@ TEST_F(TreeTest, OneWorkerAndFourGiveTheSameTreeAndMessages) {
   EXPECT_EQ(tree_contents(dir.path("one")), tree_contents(dir.path("four")));
   EXPECT_EQ(sorted_lines(one.err), sorted_lines(four.err));
   EXPECT_EQ(sorted_lines(one.err).size(), 3u * 2 + 1 + 1);  // two long lines in three files, the limit, the summary
+  // One worker converts one file after another: each chart is still the one-file program's.
+  for (const auto& [name, bytes] : tree_contents(dir.path("one"))) {
+    if (bytes == "<folder>" || name == "index.txt") continue;
+    EXPECT_EQ(bytes, one_file_chart("src/" + name.substr(0, name.size() - 4))) << name;
+  }
 }
 
 TEST_F(TreeTest, RefusesAChartThatIsAnotherSourcesOrNamesASource) {
