@@ -21,7 +21,6 @@
 #include <cstdio>
 #include <cstring>
 #include <map>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -87,8 +86,6 @@ void send_units() {
   }
 }
 
-// Clears the workspace's state for the next run, as the process start
-// leaves it: every part but the tables, which a run writes before it reads.
 constexpr std::size_t aligned(std::size_t offset, std::size_t alignment) {
   return (offset + alignment - 1) / alignment * alignment;
 }
@@ -110,6 +107,10 @@ static_assert(offsetof(Workspace, run) == 0 && KMT_PART_FOLLOWS(run, RunPart, re
               "a part of the workspace that clear_workspace_for_next_run does not know");
 #undef KMT_PART_FOLLOWS
 
+// Clears the workspace's state for the next run, as the process start
+// leaves it: every part but the tables at its end, which a run writes
+// before it reads (a scalar added after a part's first table would need a
+// cut of its own).
 void clear_workspace_for_next_run() {
   const auto clear = [](auto& part, std::size_t state_bytes) { std::memset(static_cast<void*>(&part), 0, state_bytes); };
   clear(ws.run, sizeof ws.run);
