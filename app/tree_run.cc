@@ -11,6 +11,7 @@
 // their report (warnings, program units, status) over a pipe; the parent
 // alone writes to standard error, a file's lines together, each line whole.
 #include <poll.h>
+#include <sched.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -286,7 +287,13 @@ class TreeRunner {
   }
 
  private:
+  // The processors this process may run on (taskset, containers), else all online.
   static unsigned processors() {
+    cpu_set_t allowed;
+    CPU_ZERO(&allowed);
+    if (sched_getaffinity(0, sizeof allowed, &allowed) == 0 && CPU_COUNT(&allowed) > 0) {
+      return static_cast<unsigned>(CPU_COUNT(&allowed));
+    }
     const long count = sysconf(_SC_NPROCESSORS_ONLN);
     return count > 0 ? static_cast<unsigned>(count) : 1;
   }
