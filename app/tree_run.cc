@@ -50,18 +50,31 @@ struct TreeJob {
 enum RecordKind : char { kRecordLine = 'L', kRecordWarnings = 'W', kRecordUnit = 'U', kRecordDone = 'D' };
 
 int report_descriptor = -1;
+// A file's records, sent in one write when it is over: one wake-up of the
+// parent per file, not one per record.
+std::string pending_records;
 
 void send_record(RecordKind kind, const std::string& bytes) {
-  std::string record(1, kind);
+  pending_records += kind;
   const std::uint32_t length = static_cast<std::uint32_t>(bytes.size());
-  record.append(reinterpret_cast<const char*>(&length), sizeof length);
-  record += bytes;
-  write_all(report_descriptor, record);
+  pending_records.append(reinterpret_cast<const char*>(&length), sizeof length);
+  pending_records += bytes;
+}
+
+void send_pending_records() {
+  write_all(report_descriptor, pending_records);
+  pending_records.clear();
 }
 
 void send_line(const std::string& line) { send_record(kRecordLine, line); }
 
 void send_warning_count() { send_record(kRecordWarnings, std::to_string(warning_count())); }
+
+// What a worker sends after a fatal message, just before it ends.
+void send_fatal_end() {
+  send_warning_count();
+  send_pending_records();
+}
 
 // The unit's statement as the index names it: its words before the
 // argument list, blanks run together.
@@ -144,12 +157,13 @@ bool read_index(int descriptor, std::uint32_t& index) {
   signal(SIGPIPE, SIG_DFL);
   report_descriptor = reports;
   set_message_sink(send_line);
-  set_before_fatal_exit(send_warning_count);
+  set_before_fatal_exit(send_fatal_end);
   for (std::uint32_t index = 0; read_index(commands, index) && index < jobs.size();) {
     const int status = convert_file(options, jobs[index].source, jobs[index].chart);
     send_warning_count();
     send_units();
     send_record(kRecordDone, std::to_string(status));
+    send_pending_records();
     clear_workspace_for_next_run();
   }
   std::fflush(nullptr);
