@@ -8,6 +8,9 @@
 // line draws one per piece) is held back and printed once with its count.
 #include "app/cli_messages.h"
 
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -21,6 +24,9 @@ struct MessageLog {
   std::string chart_name = "<chart>";
   bool quiet = false;
   bool warned = false;
+  unsigned warning_count = 0;  // every warning the conversion gave, repeats included
+  MessageSink sink = nullptr;  // null: standard error
+  void (*before_fatal_exit)() = nullptr;
   // The warning held back (as its first line printed), and how many times it came.
   std::string held_key;
   std::string held;
@@ -44,9 +50,21 @@ std::string line_of(const Message& message, unsigned repeats) {
   return line.append(")\n");
 }
 
+// A line reaches standard error in one write, so that lines of processes
+// sharing it never mix.
 void print(const std::string& line) {
-  std::fputs(line.c_str(), stderr);
+  if (log.sink != nullptr) {
+    log.sink(line);
+    return;
+  }
   std::fflush(stderr);
+  std::size_t written = 0;
+  while (written < line.size()) {
+    const ssize_t n = write(STDERR_FILENO, line.data() + written, line.size() - written);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return;
+    written += static_cast<std::size_t>(n);
+  }
 }
 
 void print_held() {
@@ -64,11 +82,20 @@ void start_messages(const std::string& source_name, const std::string& chart_nam
   log.source_name = source_name;
   log.chart_name = chart_name;
   log.quiet = quiet;
+  log.warned = false;
+  log.warning_count = 0;
+  log.held_count = 0;
 }
 
 void finish_messages() { print_held(); }
 
 bool warnings_shown() { return log.warned; }
+
+unsigned warning_count() { return log.warning_count; }
+
+void set_message_sink(MessageSink sink) { log.sink = sink; }
+
+void set_before_fatal_exit(void (*hook)()) { log.before_fatal_exit = hook; }
 
 void platform_show_message(const Message& message) {
   if (message.fatal) {
@@ -77,6 +104,7 @@ void platform_show_message(const Message& message) {
     return;
   }
   log.warned = true;
+  ++log.warning_count;
   if (log.quiet) return;
   const std::string key = key_of(message);
   if (log.held_count > 0 && key == log.held_key) {
@@ -92,5 +120,6 @@ void platform_show_message(const Message& message) {
 
 void platform_exit_fatal() {
   print_held();
+  if (log.before_fatal_exit != nullptr) log.before_fatal_exit();
   std::exit(1);
 }
