@@ -14,6 +14,12 @@ struct WritingPart {
 // Writes a text row up to its terminator; each line feed becomes CR LF.
 void write_chart_text(const char* text);
 
+// Room for `length` more bytes in the writer's buffer, written out first
+// when it has less; the bytes put there count once chart_bytes_added says so.
+// For the views, which write their lines without line-end translation.
+char* chart_bytes_room(std::size_t length);
+void chart_bytes_added(std::size_t length);
+
 // Writes what is buffered and closes output_file.  Ends the run with the
 // write-error message when any write or the close failed.
 void finish_chart_file();

@@ -16,6 +16,7 @@
 #include "classify/statement_records.h"
 #include "driver/chart_writer.h"
 #include "driver/messages.h"
+#include "driver/view_writer.h"
 #include "driver/workspace.h"
 
 // [open-brackets]
@@ -126,6 +127,14 @@ void copy_glyph(char* to, const char* table, std::uint32_t stride, std::uint32_t
   }
 }
 
+// A view is written: the line's statement-text bytes are marked as they are
+// placed, and a glyph drawn over them clears their marks.
+bool marking_text = false;
+
+void mark_text(const char* at, std::uint32_t width) {
+  std::memset(ws.view.text_mask + (at - ws.composition.chart_line), 1, width);
+}
+
 std::uint32_t place_cell(char* text, const StoredCell& cell) {
   switch (cell.cell_kind) {
     case kCellGlyph2:
@@ -143,6 +152,7 @@ std::uint32_t place_cell(char* text, const StoredCell& cell) {
       if (cell.cell_width == 0) return 0;
       if (cell.cell_value < ws.records.stmt_count) {
         copy_statement_text(text, cell.cell_value, cell.cell_width);
+        if (marking_text) mark_text(text, cell.cell_width);
       } else {
         std::memset(text, ' ', cell.cell_width);
       }
@@ -177,6 +187,7 @@ void end_line_at(Line& line, std::uint32_t column) {
 }
 
 Line compose_cells(std::uint32_t r, char* text) {
+  if (marking_text) std::memset(ws.view.text_mask, 0, sizeof ws.view.text_mask);
   std::uint32_t column = 0;
   for (std::uint32_t i = 0; i < drawn_cell_count(r); ++i) column += place_cell(text + column, stored_cell(r, i));
   return Line{text, column};
@@ -201,6 +212,7 @@ struct RowDrawing {
 void draw(RowDrawing& drawing, std::uint32_t column, const char* glyph) {
   fill_to(drawing.line, column + 2);
   std::memcpy(drawing.line.text + column, glyph, 2);
+  if (marking_text) ws.view.text_mask[column] = ws.view.text_mask[column + 1] = 0;
   if (drawing.rightmost == kNoGlyph || column > drawing.rightmost) drawing.rightmost = column;
   drawing.last = column;
   drawing.drawn_at_level = true;
@@ -273,7 +285,11 @@ void write_lines() {
     } else {
       draw_connectors(r, line, brackets);
     }
-    write_chart_text(text);
+    if (marking_text) {
+      write_view_line(r, text);
+    } else {
+      write_chart_text(text);
+    }
   }
 }
 
@@ -282,5 +298,8 @@ void write_lines() {
 void compose_and_write_chart() {
   const std::uint32_t deepest = measure_rows();
   place_brackets(deepest);
+  marking_text = view_chosen();
+  if (marking_text) begin_view();
   write_lines();
+  if (marking_text) end_view();
 }
