@@ -15,6 +15,7 @@
 
 struct ViewWarning {
   std::uint32_t source_line;
+  std::uint32_t row;  // the first chart row of its line, or kNoRecord (set by the HTML view)
   const char* title;
   char reason[kReasonCapacity];
 };
