@@ -48,12 +48,30 @@ std::uint32_t drawn_cell_count(std::uint32_t r) {
 
 bool is_comment_row(std::uint32_t r) { return ws.building.row_markers[r] == kMarkerComment; }
 
+// A view is written: the line's statement texts are left blank and noted as
+// spans of the line, for the view to decode; a glyph drawn over a span
+// clears its columns.  A view measures a text by its columns (see
+// text_chart_columns), which for a UTF-8 source are fewer than its bytes.
+bool marking_text = false;
+
+void measure_texts_for_view(std::uint32_t r) {
+  for (std::uint32_t i = 0; i < drawn_cell_count(r); ++i) {
+    StoredCell& cell = ws.building.stored_cells[ws.building.row_cell_starts[r] + i];
+    const bool text = cell.cell_kind != kCellGlyph2 && cell.cell_kind != kCellGlyph4 && cell.cell_kind != kCellGlyph6;
+    if (!text || cell.cell_width == 0 || cell.cell_value >= ws.records.stmt_count) continue;
+    const StatementRecord& record = ws.records.statement_table[cell.cell_value];
+    const std::uint32_t length = record.text_length < cell.cell_width ? record.text_length : cell.cell_width;
+    cell.cell_width = static_cast<std::uint16_t>(text_chart_columns(statement_text(record), length));
+  }
+}
+
 // ---- Row widths -------------------------------------------------------------------
 
 // Returns the deepest connector level any row reaches.
 std::uint32_t measure_rows() {
   std::uint32_t deepest = 0;
   for (std::uint32_t r = 0; r < ws.building.chart_row_count; ++r) {
+    if (marking_text) measure_texts_for_view(r);
     std::uint32_t width = 0;
     for (std::uint32_t i = 0; i < drawn_cell_count(r); ++i) width += stored_cell(r, i).cell_width;
     ws.composition.row_widths[r] = width;
@@ -127,12 +145,13 @@ void copy_glyph(char* to, const char* table, std::uint32_t stride, std::uint32_t
   }
 }
 
-// A view is written: the line's statement-text bytes are marked as they are
-// placed, and a glyph drawn over them clears their marks.
-bool marking_text = false;
-
-void mark_text(const char* at, std::uint32_t width) {
-  std::memset(ws.view.text_mask + (at - ws.composition.chart_line), 1, width);
+void place_text_span(char* at, std::uint32_t record_index, std::uint32_t width) {
+  const std::uint32_t column = static_cast<std::uint32_t>(at - ws.composition.chart_line);
+  const std::uint32_t span = ws.view.span_count++;
+  ws.view.span_columns[span] = column;
+  ws.view.span_records[span] = record_index;
+  std::memset(at, ' ', width);
+  std::memset(ws.view.text_mask + column, static_cast<int>(span + 1), width);
 }
 
 std::uint32_t place_cell(char* text, const StoredCell& cell) {
@@ -151,8 +170,11 @@ std::uint32_t place_cell(char* text, const StoredCell& cell) {
       // cell) but has no width: it draws nothing and reads no statement.
       if (cell.cell_width == 0) return 0;
       if (cell.cell_value < ws.records.stmt_count) {
-        copy_statement_text(text, cell.cell_value, cell.cell_width);
-        if (marking_text) mark_text(text, cell.cell_width);
+        if (marking_text) {
+          place_text_span(text, cell.cell_value, cell.cell_width);
+        } else {
+          copy_statement_text(text, cell.cell_value, cell.cell_width);
+        }
       } else {
         std::memset(text, ' ', cell.cell_width);
       }
@@ -187,7 +209,10 @@ void end_line_at(Line& line, std::uint32_t column) {
 }
 
 Line compose_cells(std::uint32_t r, char* text) {
-  if (marking_text) std::memset(ws.view.text_mask, 0, sizeof ws.view.text_mask);
+  if (marking_text) {
+    std::memset(ws.view.text_mask, 0, sizeof ws.view.text_mask);
+    ws.view.span_count = 0;
+  }
   std::uint32_t column = 0;
   for (std::uint32_t i = 0; i < drawn_cell_count(r); ++i) column += place_cell(text + column, stored_cell(r, i));
   return Line{text, column};
@@ -296,9 +321,10 @@ void write_lines() {
 }  // namespace
 
 void compose_and_write_chart() {
+  marking_text = view_chosen();
+  if (marking_text) prepare_view();
   const std::uint32_t deepest = measure_rows();
   place_brackets(deepest);
-  marking_text = view_chosen();
   if (marking_text) begin_view();
   write_lines();
   if (marking_text) end_view();

@@ -304,11 +304,11 @@ void put_glyph(std::uint32_t column, char32_t glyph, bool in_caption) {
   put("</i>");
 }
 
-void put_text_run(std::uint32_t column, const char* text, std::uint32_t length) {
+void put_text_run(std::uint32_t column, const LinePiece& piece) {
   put("<span class=\"t c");
   put_number(column);
   put("\">");
-  put_escaped_text(text, length);
+  put_text_piece(column, piece, false, put_escaped);
   put("</span>");
 }
 
@@ -343,7 +343,7 @@ void put_chart_pieces(const char* line) {
     const LinePiece piece = line_piece(line, column, end);
     switch (piece.kind) {
       case PieceKind::kText:
-        put_text_run(column, line + column, piece.length);
+        put_text_run(column, piece);
         break;
       case PieceKind::kGlyph:
         if (const char* role = caption_at(line, column, end, piece.code_point)) {

@@ -212,3 +212,20 @@ std::uint32_t encode_utf8(char32_t c, char* to) {
   to[3] = static_cast<char>(0x80 | (c & 0x3F));
   return 4;
 }
+
+std::uint32_t chart_width(char32_t code_point, std::uint32_t length) {
+  if (!ws.decoding.text_is_utf8) return length;
+  if (code_point == kReplacementCharacter && length == 1) return 1;
+  return display_width(code_point, true);
+}
+
+std::uint32_t text_chart_columns(const char* bytes, std::size_t length) {
+  if (!ws.decoding.text_is_utf8) return static_cast<std::uint32_t>(length);
+  std::uint32_t columns = 0;
+  for (std::size_t at = 0; at < length;) {
+    const DecodedCharacter character = decode_character(bytes + at, length - at);
+    columns += chart_width(character.code_point, character.length);
+    at += character.length;
+  }
+  return columns;
+}

@@ -46,6 +46,14 @@ DecodedCharacter decode_character(const char* bytes, std::size_t length);
 // Decodes one character of a UTF-8 string (a path, say) the same way.
 DecodedCharacter decode_utf8_character(const char* bytes, std::size_t length);
 
+// Columns a statement text takes in a view's chart: the columns it would
+// take as CP932 text, where every character of two bytes takes two.  For a
+// CP932 source that is its length; a UTF-8 character takes its width on a
+// terminal that shows ambiguous-width characters wide, and a byte that is no
+// UTF-8 one column.
+std::uint32_t chart_width(char32_t code_point, std::uint32_t length);
+std::uint32_t text_chart_columns(const char* bytes, std::size_t length);
+
 // Columns a terminal takes for the character: 0, 1 or 2; ambiguous-width
 // characters take 2 when `ambiguous_wide`.
 std::uint32_t display_width(char32_t code_point, bool ambiguous_wide);

@@ -18,18 +18,6 @@
 
 namespace {
 
-// Writes a run of statement text and returns the columns it takes.
-std::uint32_t put_text_run(const char* text, std::uint32_t length, bool ambiguous_wide) {
-  std::uint32_t columns = 0;
-  std::uint32_t at = 0;
-  while (at < length) {
-    const DecodedCharacter character = decode_character(text + at, length - at);
-    put_code_point(character.code_point);
-    columns += display_width(character.code_point, ambiguous_wide);
-    at += character.length;
-  }
-  return columns;
-}
 
 void put_blanks(std::uint32_t count) {
   static constexpr char kBlanks[] = "                ";
@@ -50,7 +38,7 @@ void write_text_view_line(const char* line) {
     const LinePiece piece = line_piece(line, column, end);
     switch (piece.kind) {
       case PieceKind::kText: {
-        const std::uint32_t columns = put_text_run(line + column, piece.length, ambiguous_wide);
+        const std::uint32_t columns = put_text_piece(column, piece, ambiguous_wide, put_code_point);
         if (columns + owed <= piece.length) {
           put_blanks(piece.length - columns - owed);
           owed = 0;

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "chart/glyphs.h"
+#include "classify/statement_records.h"
 #include "driver/chart_writer.h"
 #include "driver/source_decoding.h"
 #include "driver/workspace.h"
@@ -90,19 +91,42 @@ std::uint32_t line_length(const char* line) {
 }
 
 LinePiece line_piece(const char* line, std::uint32_t column, std::uint32_t end) {
-  const char* mask = ws.view.text_mask;
-  if (mask[column] != 0) {
+  const std::uint8_t* mask = ws.view.text_mask;
+  if (const std::uint8_t span = mask[column]; span != 0) {
     std::uint32_t after = column + 1;
-    while (after < end && mask[after] != 0) ++after;
-    return {PieceKind::kText, after - column, 0};
+    while (after < end && mask[after] == span) ++after;
+    return {PieceKind::kText, span, after - column, 0};
   }
   const auto byte = static_cast<unsigned char>(line[column]);
-  if (byte == ' ') return {PieceKind::kBlank, 1, ' '};
+  if (byte == ' ') return {PieceKind::kBlank, 0, 1, ' '};
   if (column + 1 < end && mask[column + 1] == 0) {
     const char32_t glyph = glyph_code_point(byte, static_cast<unsigned char>(line[column + 1]));
-    if (glyph != 0) return {PieceKind::kGlyph, 2, glyph};
+    if (glyph != 0) return {PieceKind::kGlyph, 0, 2, glyph};
   }
-  return {PieceKind::kStray, 1, kReplacementCharacter};
+  return {PieceKind::kStray, 0, 1, kReplacementCharacter};
+}
+
+std::uint32_t put_text_piece(std::uint32_t column, const LinePiece& piece, bool ambiguous_wide,
+                             void (*put)(char32_t)) {
+  const std::uint32_t span = piece.span - 1u;
+  const StatementRecord& record = ws.records.statement_table[ws.view.span_records[span]];
+  const char* text = statement_text(record);
+  // Columns of the piece, counted from the span's start.
+  const std::uint32_t first = column - ws.view.span_columns[span];
+  const std::uint32_t after = first + piece.length;
+  std::uint32_t position = 0;
+  std::uint32_t shown = 0;
+  for (std::uint32_t at = 0; at < record.text_length && position < after;) {
+    const DecodedCharacter character = decode_character(text + at, record.text_length - at);
+    const std::uint32_t columns = chart_width(character.code_point, character.length);
+    if (position >= first && position + columns <= after) {
+      put(character.code_point);
+      shown += display_width(character.code_point, ambiguous_wide);
+    }
+    position += columns;
+    at += character.length;
+  }
+  return shown;
 }
 
 void put_code_point(char32_t code_point) {
@@ -138,8 +162,9 @@ void note_view_warning(const Message& message) {
   ++view.warning_count;
 }
 
+void prepare_view() { decide_source_encoding(); }
+
 void begin_view() {
-  decide_source_encoding();
   if (ws.run.view.format == ChartFormat::kHtml) begin_html_view();
 }
 

@@ -22,8 +22,13 @@ struct ViewWarning {
 
 // The views' part of the workspace.
 struct ViewPart {
-  // 1 where the line being composed holds a byte of statement text.
-  char text_mask[kChartLineWidth];
+  // Where the line being composed holds statement text: the number of its
+  // span (from 1), or 0.  The line itself holds blanks there.
+  std::uint8_t text_mask[kChartLineWidth];
+  // The line's text spans: where each starts and whose text it is.
+  std::uint32_t span_count;
+  std::uint32_t span_columns[kCellStorage];
+  std::uint32_t span_records[kCellStorage];
   // The warnings of the run, kept in source-line order.
   std::uint32_t warning_count;
   std::uint32_t warnings_not_kept;
@@ -35,6 +40,9 @@ bool view_chosen();
 
 // Keeps a warning for the page's rows.
 void note_view_warning(const Message& message);
+
+// Decides the source's encoding before the rows are measured.
+void prepare_view();
 
 // Writes what comes before the first line (the page's head) and after the last.
 void begin_view();
@@ -52,7 +60,7 @@ char32_t glyph_code_point(unsigned char lead, unsigned char trail);
 
 // One piece of a composed line, left to right.
 enum class PieceKind : std::uint8_t {
-  kText,   // a run of statement text: `length` bytes
+  kText,   // a run of one span's statement text: `length` columns of span `span`
   kGlyph,  // a two-byte glyph: `code_point`
   kBlank,  // one blank column
   kStray,  // a byte that is none of these (a glyph cut by another): shown as U+FFFD
@@ -60,6 +68,7 @@ enum class PieceKind : std::uint8_t {
 
 struct LinePiece {
   PieceKind kind;
+  std::uint8_t span;
   std::uint32_t length;  // bytes (columns) of the line it covers
   char32_t code_point;
 };
@@ -72,6 +81,11 @@ LinePiece line_piece(const char* line, std::uint32_t column, std::uint32_t end);
 
 // Glyphs whose stroke runs on to the right: narrow, they are followed by "─".
 bool glyph_runs_right(char32_t code_point);
+
+// Hands `put` the characters of a text piece (those of its span that lie
+// whole within it) and returns the columns a terminal takes for them.
+std::uint32_t put_text_piece(std::uint32_t column, const LinePiece& piece, bool ambiguous_wide,
+                             void (*put)(char32_t));
 
 // Writes one code point as UTF-8.
 void put_code_point(char32_t code_point);
