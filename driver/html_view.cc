@@ -366,7 +366,11 @@ void put_chart_pieces(const char* line) {
 std::uint32_t next_warning = 0;  // the first warning whose row is not yet written
 
 bool row_has_warning(std::uint32_t row) {
-  while (next_warning < ws.view.warning_count && ws.view.warnings[next_warning].row < row) ++next_warning;
+  // Warnings of lines that drew no row are in the list, not on a row.
+  while (next_warning < ws.view.warning_count &&
+         (ws.view.warnings[next_warning].row < row || ws.view.warnings[next_warning].row == kNoRecord)) {
+    ++next_warning;
+  }
   return next_warning < ws.view.warning_count && ws.view.warnings[next_warning].row == row;
 }
 
