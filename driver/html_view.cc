@@ -12,11 +12,8 @@
 #include <cstring>
 
 #include "chart/chart_model.h"
-#include "classify/statement_records.h"
 #include "driver/edition.h"
-#include "driver/source_decoding.h"
-#include "driver/view_writer.h"
-#include "driver/workspace.h"
+#include "driver/view_pieces.h"
 
 namespace {
 
@@ -38,26 +35,8 @@ void put_number(std::uint32_t number) {
 
 // A character of the source (or of its name) as page text.
 void put_escaped(char32_t code_point) {
-  switch (code_point) {
-    case '&':
-      put("&amp;");
-      break;
-    case '<':
-      put("&lt;");
-      break;
-    case '>':
-      put("&gt;");
-      break;
-    case '"':
-      put("&quot;");
-      break;
-    case '\'':
-      put("&#39;");
-      break;
-    default:
-      put_code_point(code_point);
-      break;
-  }
+  char* to = chart_bytes_room(8);
+  chart_bytes_added(static_cast<std::size_t>(put_html_character(to, code_point) - to));
 }
 
 void put_escaped_text(const char* text, std::size_t length) {
@@ -92,23 +71,25 @@ h1{font-size:1.2rem;margin:0 0 .5rem}h2{font-size:1rem;margin:.8rem 0 .3rem}
 nav ol,.warnings ul{margin:0;padding-left:1.5rem;columns:3 14rem}
 .legend span{display:inline-block;margin:0 .8rem .3rem 0;padding:0 .3rem}
 .chart{font-family:monospace;font-size:1rem;margin-top:1rem;line-height:var(--h);min-width:calc(var(--g) + 506*var(--w))}
-.r{position:relative;height:var(--h);white-space:pre}
-.r:target{background:#ffe9a8}
-.r>*,.k>i{position:absolute;top:0;height:var(--h)}
-.n{left:0;width:calc(var(--g) - 1rem);text-align:right;color:#777;user-select:none}
-.w .n{color:#b00000;font-weight:bold}
+main p{position:relative;height:var(--h);margin:0;white-space:pre}
+main p:target{background:#ffe9a8}
+main p>*,.k>i{position:absolute;top:0;height:var(--h)}
+main u{left:0;width:calc(var(--g) - 1rem);text-align:right;color:#777;user-select:none;text-decoration:none}
+.w u{color:#b00000;font-weight:bold}
 i{font-style:normal;width:calc(2*var(--w));text-align:center;overflow:visible;user-select:none}
-.t{white-space:pre}
+main span{white-space:pre}
 .why{white-space:nowrap;color:#b00000;font-family:sans-serif;font-size:.85rem;padding-left:1rem}
 .why::before{content:"\26A0  "}
-.b{color:transparent}
-.hf::before,.hl::before,.hr::before,.vf::after,.vt::after,.vb::after{content:"";position:absolute;border:0 solid var(--line);z-index:-1}
-.hf::before{left:0;width:100%;top:50%;border-top-width:1.5px}
-.hl::before{left:0;width:50%;top:50%;border-top-width:1.5px}
-.hr::before{left:50%;width:50%;top:50%;border-top-width:1.5px}
-.vf::after{left:50%;top:0;height:100%;border-left-width:1.5px}
-.vt::after{left:50%;top:0;height:50%;border-left-width:1.5px}
-.vb::after{left:50%;top:50%;height:50%;border-left-width:1.5px}
+.h,.v,.q,.j,.l,.f,.e,.s{color:transparent}
+.h::before,.a::before,.q::before,.j::before,.e::before,.l::before,.f::before,.s::before,
+.v::after,.u::after,.e::after,.s::after,.j::after,.l::after,.q::after,.f::after
+{content:"";position:absolute;border:0 solid var(--line);z-index:-1}
+.h::before,.a::before{left:0;width:100%;top:50%;border-top-width:1.5px}
+.q::before,.j::before,.e::before{left:0;width:50%;top:50%;border-top-width:1.5px}
+.l::before,.f::before,.s::before{left:50%;width:50%;top:50%;border-top-width:1.5px}
+.v::after,.u::after,.e::after,.s::after{left:50%;top:0;height:100%;border-left-width:1.5px}
+.j::after,.l::after{left:50%;top:0;height:50%;border-left-width:1.5px}
+.q::after,.f::after{left:50%;top:50%;height:50%;border-left-width:1.5px}
 .k{position:absolute;top:0;height:var(--h);width:calc(6*var(--w));box-sizing:border-box;border:0 solid}
 .k>i:nth-child(1){left:0}.k>i:nth-child(2){left:calc(2*var(--w))}.k>i:nth-child(3){left:calc(4*var(--w))}
 .dec{color:#0b4f9c;border-width:0 0 2px;border-style:dashed}
@@ -233,6 +214,24 @@ void put_legend() {
 }
 
 // ---- Rows ----------------------------------------------------------------------------------
+//
+// Rows are most of the page, so they are written straight into the writer's
+// buffer, each piece into room asked for beforehand.
+
+// Room for the markup of one glyph element, or of one caption's three.
+constexpr std::size_t kGlyphRoom = 64;
+constexpr std::size_t kCaptionRoom = 3 * kGlyphRoom + 64;
+
+char* put_decimal(char* to, std::uint32_t number) {
+  char digits[10];
+  int count = 0;
+  do {
+    digits[count++] = static_cast<char>('0' + number % 10);
+    number /= 10;
+  } while (number != 0);
+  while (count > 0) *to++ = digits[--count];
+  return to;
+}
 
 // The role of a caption by its first two characters, or null.
 const char* caption_role(char32_t mark, char32_t word) {
@@ -254,87 +253,76 @@ const char* caption_role(char32_t mark, char32_t word) {
   }
 }
 
-const char* role_name(const char* role) {
-  if (std::strcmp(role, "dec") == 0) return "decision";
-  if (std::strcmp(role, "loop") == 0) return "loop";
-  if (std::strcmp(role, "call") == 0) return "call";
-  if (std::strcmp(role, "io") == 0) return "input/output";
-  if (std::strcmp(role, "ret") == 0) return "return";
-  return "assignment";
-}
-
-// The classes that draw a box glyph's strokes, or null for other glyphs.
-const char* box_strokes(char32_t glyph) {
+// The classes that draw a glyph's strokes (box glyphs hide their own glyph
+// behind them; arrows keep it over a stroke that joins their run), or null.
+const char* glyph_strokes(char32_t glyph) {
   switch (glyph) {
     case U'─':
-      return " b hf";
+      return " h";
     case U'│':
-      return " b vf";
+      return " v";
     case U'┐':
-      return " b hl vb";
+      return " q";
     case U'┘':
-      return " b hl vt";
+      return " j";
     case U'└':
-      return " b hr vt";
+      return " l";
     case U'┌':
-      return " b hr vb";
+      return " f";
     case U'┤':
-      return " b hl vf";
+      return " e";
     case U'├':
-      return " b hr vf";
-    case U'←':  // arrows keep their glyph over a stroke that joins their run
-      return " hf";
+      return " s";
+    case U'←':
+      return " a";
     case U'↑':
-      return " vf";
+      return " u";
     default:
       return nullptr;
   }
 }
 
-void put_glyph(std::uint32_t column, char32_t glyph, bool in_caption) {
-  put("<i");
-  if (!in_caption) {
-    put(" class=\"c");
-    put_number(column);
-    if (const char* strokes = box_strokes(glyph)) put(strokes);
-    put("\"");
-  }
-  put(">");
-  put_code_point(glyph);
-  put("</i>");
+char* put_text(char* to, const char* text) {
+  const std::size_t length = std::strlen(text);
+  std::memcpy(to, text, length);
+  return to + length;
 }
 
-void put_text_run(std::uint32_t column, const LinePiece& piece) {
-  put("<span class=\"t c");
-  put_number(column);
-  put("\">");
-  put_text_piece(column, piece, false, put_escaped);
-  put("</span>");
+char* put_glyph(char* to, std::uint32_t column, char32_t glyph) {
+  to = put_literal(to, "<i class=\"c");
+  to = put_decimal(to, column);
+  if (const char* strokes = glyph_strokes(glyph)) to = put_text(to, strokes);
+  to = put_literal(to, "\">");
+  to = put_utf8(to, glyph);
+  return put_literal(to, "</i>");
 }
 
 bool is_glyph_at(const char* line, std::uint32_t column, std::uint32_t end) {
-  return column < end && line_piece(line, column, end).kind == PieceKind::kGlyph;
+  return column + 1 < end && line_piece(line, column, end).kind == PieceKind::kGlyph;
 }
 
 // A caption: a mark and two kanji, each two columns.  Returns its role, or
 // null when the glyph at `column` starts none.
 const char* caption_at(const char* line, std::uint32_t column, std::uint32_t end, char32_t mark) {
+  if (mark < 0x2500 || mark > 0x25FF) return nullptr;  // every mark is a geometric shape
   if (!is_glyph_at(line, column + 2, end) || !is_glyph_at(line, column + 4, end)) return nullptr;
   const char32_t word = line_piece(line, column + 2, end).code_point;
   if (word < 0x4E00 || word > 0x9FFF) return nullptr;  // kana (開く, 閉じ) follow a kanji
   return caption_role(mark, word);
 }
 
-void put_caption(const char* line, std::uint32_t column, std::uint32_t end, const char* role) {
-  put("<b class=\"k ");
-  put(role);
-  put(" c");
-  put_number(column);
-  put("\" title=\"");
-  put(role_name(role));
-  put("\">");
-  for (std::uint32_t at = column; at < column + 6; at += 2) put_glyph(at, line_piece(line, at, end).code_point, true);
-  put("</b>");
+char* put_caption(char* to, const char* line, std::uint32_t column, std::uint32_t end, const char* role) {
+  to = put_literal(to, "<b class=\"k ");
+  to = put_text(to, role);
+  to = put_literal(to, " c");
+  to = put_decimal(to, column);
+  to = put_literal(to, "\">");
+  for (std::uint32_t at = column; at < column + 6; at += 2) {
+    to = put_literal(to, "<i>");
+    to = put_utf8(to, line_piece(line, at, end).code_point);
+    to = put_literal(to, "</i>");
+  }
+  return put_literal(to, "</b>");
 }
 
 void put_chart_pieces(const char* line) {
@@ -342,20 +330,31 @@ void put_chart_pieces(const char* line) {
   for (std::uint32_t column = 0; column < end;) {
     const LinePiece piece = line_piece(line, column, end);
     switch (piece.kind) {
-      case PieceKind::kText:
-        put_text_run(column, piece);
+      case PieceKind::kText: {
+        char* const start = chart_bytes_room(text_piece_room(piece) + 64);
+        char* to = put_literal(start, "<span class=\"c");
+        to = put_decimal(to, column);
+        to = put_literal(to, "\">");
+        std::uint32_t shown = 0;
+        to = put_text_piece<true>(to, column, piece, false, shown);
+        to = put_literal(to, "</span>");
+        chart_bytes_added(static_cast<std::size_t>(to - start));
         break;
-      case PieceKind::kGlyph:
+      }
+      case PieceKind::kGlyph: {
         if (const char* role = caption_at(line, column, end, piece.code_point)) {
-          put_caption(line, column, end, role);
+          char* const start = chart_bytes_room(kCaptionRoom);
+          chart_bytes_added(static_cast<std::size_t>(put_caption(start, line, column, end, role) - start));
           column += 6;
           continue;
         }
-        put_glyph(column, piece.code_point, false);
+        [[fallthrough]];
+      }
+      case PieceKind::kStray: {
+        char* const start = chart_bytes_room(kGlyphRoom);
+        chart_bytes_added(static_cast<std::size_t>(put_glyph(start, column, piece.code_point) - start));
         break;
-      case PieceKind::kStray:
-        put_glyph(column, piece.code_point, false);
-        break;
+      }
       case PieceKind::kBlank:
         break;
     }
@@ -375,9 +374,7 @@ bool row_has_warning(std::uint32_t row) {
 }
 
 void put_row_warnings(std::uint32_t row) {
-  put("<span class=\"why c");
-  put_number(kChartLineWidth);
-  put("\">");
+  put("<span class=\"why\">");
   bool first = true;
   for (; next_warning < ws.view.warning_count && ws.view.warnings[next_warning].row == row; ++next_warning) {
     if (!first) put("; ");
@@ -416,22 +413,22 @@ void begin_html_view() {
 
 void write_html_view_line(std::uint32_t row, const char* line) {
   const bool warned = row_has_warning(row);
-  const bool linked = warned || row_opens_unit(row);
-  put("<div class=\"r");
-  if (row_opens_unit(row)) put(" unit");
-  if (warned) put(" w");
-  put("\"");
-  if (linked) {
-    put(" id=\"r");
-    put_number(row);
-    put("\"");
+  const bool unit = row_opens_unit(row);
+  char* const start = chart_bytes_room(96);
+  char* to = put_literal(start, "<p");
+  if (unit || warned) {
+    to = put_text(to, unit ? (warned ? " class=\"unit w\"" : " class=\"unit\"") : " class=\"w\"");
+    to = put_literal(to, " id=\"r");
+    to = put_decimal(to, row);
+    to = put_literal(to, "\"");
   }
-  put("><span class=\"n\">");
-  put_number(ws.building.row_source_lines[row]);
-  put("</span>");
+  to = put_literal(to, "><u>");
+  to = put_decimal(to, ws.building.row_source_lines[row]);
+  to = put_literal(to, "</u>");
+  chart_bytes_added(static_cast<std::size_t>(to - start));
   put_chart_pieces(line);
   if (warned) put_row_warnings(row);
-  put("</div>\n");
+  put_ascii("</p>\n", 5);
 }
 
 void end_html_view() { put("</main>\n</body>\n</html>\n"); }

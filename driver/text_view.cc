@@ -5,28 +5,20 @@
 // terminal that shows ambiguous-width characters narrow (the default), a box
 // or arrow glyph takes one, so it is followed by "─" when its stroke runs on
 // to the right and by a blank otherwise: runs stay unbroken and vertical
-// lines straight.  A statement text takes as many columns as it has bytes in
-// the chart; where its characters take fewer (a UTF-8 kanji: three bytes, two
-// columns) blanks follow it, so everything right of it keeps its column.
+// lines straight.  A statement text takes the columns the view's chart gives
+// it; where its characters take fewer on the terminal (Greek or "①" shown
+// narrow) blanks follow it, so everything right of it keeps its column.
 // Where they take more (an invalid byte shown as U+FFFD on a terminal that
 // shows it wide), the blanks that follow it on the line give way.
 #include <cstdint>
+#include <cstring>
 
-#include "driver/source_decoding.h"
-#include "driver/view_writer.h"
-#include "driver/workspace.h"
+#include "driver/view_pieces.h"
 
 namespace {
 
-
-void put_blanks(std::uint32_t count) {
-  static constexpr char kBlanks[] = "                ";
-  while (count > 0) {
-    const std::uint32_t chunk = count < 16 ? count : 16;
-    put_ascii(kBlanks, chunk);
-    count -= chunk;
-  }
-}
+// Room for one glyph with its pad, or one stray byte.
+constexpr std::size_t kGlyphRoom = 8;
 
 }  // namespace
 
@@ -38,32 +30,38 @@ void write_text_view_line(const char* line) {
     const LinePiece piece = line_piece(line, column, end);
     switch (piece.kind) {
       case PieceKind::kText: {
-        const std::uint32_t columns = put_text_piece(column, piece, ambiguous_wide, put_code_point);
-        if (columns + owed <= piece.length) {
-          put_blanks(piece.length - columns - owed);
+        char* const start = chart_bytes_room(text_piece_room(piece) + piece.length);
+        std::uint32_t shown = 0;
+        char* to = put_text_piece<false>(start, column, piece, ambiguous_wide, shown);
+        if (shown + owed <= piece.length) {
+          const std::uint32_t blanks = piece.length - shown - owed;
+          std::memset(to, ' ', blanks);
+          to += blanks;
           owed = 0;
         } else {
-          owed = columns + owed - piece.length;
+          owed = shown + owed - piece.length;
         }
+        chart_bytes_added(static_cast<std::size_t>(to - start));
         break;
       }
-      case PieceKind::kBlank:
-        if (owed > 0) {
-          --owed;
-        } else {
-          put_ascii(" ", 1);
-        }
+      case PieceKind::kBlank: {
+        const std::uint32_t given_back = owed < piece.length ? owed : piece.length;
+        owed -= given_back;
+        std::memset(chart_bytes_room(piece.length), ' ', piece.length - given_back);
+        chart_bytes_added(piece.length - given_back);
         break;
-      case PieceKind::kGlyph:
-        put_code_point(piece.code_point);
-        if (!ambiguous_wide && is_ambiguous_width(piece.code_point)) {
-          if (glyph_runs_right(piece.code_point)) {
-            put_code_point(U'─');
-          } else {
-            put_ascii(" ", 1);
-          }
+      }
+      case PieceKind::kGlyph: {
+        char* const start = chart_bytes_room(kGlyphRoom);
+        char* to = put_utf8(start, piece.code_point);
+        // Kanji and kana (from U+3000 on) are wide everywhere; the box
+        // glyphs, arrows and shapes below them are ambiguous.
+        if (!ambiguous_wide && piece.code_point < 0x3000 && is_ambiguous_width(piece.code_point)) {
+          to = glyph_runs_right(piece.code_point) ? put_utf8(to, U'─') : put_literal(to, " ");
         }
+        chart_bytes_added(static_cast<std::size_t>(to - start));
         break;
+      }
       case PieceKind::kStray:
         put_code_point(piece.code_point);
         if (ambiguous_wide) ++owed;

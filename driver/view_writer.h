@@ -52,41 +52,4 @@ void end_view();
 // its line feed) with text_mask telling its statement text.
 void write_view_line(std::uint32_t row, const char* line);
 
-// ---- What both views share -----------------------------------------------------------
-
-// The glyph a Shift-JIS pair of the glyph tables draws, or 0 when the pair is
-// none of theirs.
-char32_t glyph_code_point(unsigned char lead, unsigned char trail);
-
-// One piece of a composed line, left to right.
-enum class PieceKind : std::uint8_t {
-  kText,   // a run of one span's statement text: `length` columns of span `span`
-  kGlyph,  // a two-byte glyph: `code_point`
-  kBlank,  // one blank column
-  kStray,  // a byte that is none of these (a glyph cut by another): shown as U+FFFD
-};
-
-struct LinePiece {
-  PieceKind kind;
-  std::uint8_t span;
-  std::uint32_t length;  // bytes (columns) of the line it covers
-  char32_t code_point;
-};
-
-// The visible length of a composed line: up to its line feed or terminator.
-std::uint32_t line_length(const char* line);
-
-// The piece of the line at `column` (below `end`).
-LinePiece line_piece(const char* line, std::uint32_t column, std::uint32_t end);
-
-// Glyphs whose stroke runs on to the right: narrow, they are followed by "─".
-bool glyph_runs_right(char32_t code_point);
-
-// Hands `put` the characters of a text piece (those of its span that lie
-// whole within it) and returns the columns a terminal takes for them.
-std::uint32_t put_text_piece(std::uint32_t column, const LinePiece& piece, bool ambiguous_wide,
-                             void (*put)(char32_t));
-
-// Writes one code point as UTF-8.
-void put_code_point(char32_t code_point);
-void put_ascii(const char* text, std::size_t length);
+// What both views share is in driver/view_pieces.h.

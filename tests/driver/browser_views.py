@@ -35,7 +35,7 @@ MEASURE = r"""
     violations.push(e.violatedDirective + ' ' + e.blockedURI);
   });
   window.addEventListener('load', function () {
-    var rows = document.querySelectorAll('main .r');
+    var rows = document.querySelectorAll('main p');
     var result = {rows: [], links: [], resources: 0, violations: violations};
     if (rows.length > 0) {
       var probe0 = document.createElement('i'), probe1 = document.createElement('i');

@@ -344,10 +344,10 @@ TEST_F(ViewTest, HtmlMarksWarnedRowsAndLinksUnits) {
   ASSERT_EQ(r.status, 0) << r.err;
   const std::string page = read_file(dir_.path("w.html"));
   EXPECT_NE(page.find("Caution: the line is longer than 149 characters"), std::string::npos);
-  EXPECT_TRUE(std::regex_search(page, std::regex("<div class=\"r w\" id=\"r[0-9]+\"><span class=\"n\">2</span>")));
+  EXPECT_TRUE(std::regex_search(page, std::regex("<p class=\"w\" id=\"r[0-9]+\"><u>2</u>")));
   EXPECT_TRUE(std::regex_search(page, std::regex("<li><a href=\"#r0\">subroutine s</a>")));
   EXPECT_TRUE(std::regex_search(page, std::regex("<li><a href=\"#r[0-9]+\">program p</a>")));
-  EXPECT_TRUE(std::regex_search(page, std::regex("<div class=\"r unit\" id=\"r0\"><span class=\"n\">1</span>")));
+  EXPECT_TRUE(std::regex_search(page, std::regex("<p class=\"unit\" id=\"r0\"><u>1</u>")));
   // Captions carry their role, told by shape as well as colour.
   EXPECT_NE(page.find("<b class=\"k call "), std::string::npos);
   EXPECT_NE(page.find("<b class=\"k asg "), std::string::npos);

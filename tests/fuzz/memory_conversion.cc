@@ -166,7 +166,7 @@ std::string html_fault(const std::string& page) {
   if (std::string fault = utf8_fault(page); !fault.empty()) return fault;
   static const char* const kElements[] = {"html", "head", "meta", "title", "style", "body", "header", "h1", "h2",
                                           "p", "nav", "ol", "ul", "li", "a", "small", "section", "span", "main",
-                                          "div", "i", "b"};
+                                          "div", "i", "b", "u"};
   std::vector<std::string> open;
   std::size_t at = page.find("<html");
   const std::size_t style_end = page.find("</style>");
