@@ -204,6 +204,7 @@ void fill_to(Line& line, std::uint32_t column) {
 
 void end_line_at(Line& line, std::uint32_t column) {
   fill_to(line, column);
+  if (marking_text) ws.view.line_end = column;
   line.text[column] = '\n';
   line.text[column + 1] = '\0';
 }

@@ -326,7 +326,7 @@ char* put_caption(char* to, const char* line, std::uint32_t column, std::uint32_
 }
 
 void put_chart_pieces(const char* line) {
-  const std::uint32_t end = line_length(line);
+  const std::uint32_t end = line_length();
   for (std::uint32_t column = 0; column < end;) {
     const LinePiece piece = line_piece(line, column, end);
     switch (piece.kind) {

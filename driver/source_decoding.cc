@@ -190,28 +190,6 @@ bool is_ambiguous_width(char32_t code_point) {
   return range != nullptr && range->width_class == kAmbiguous;
 }
 
-std::uint32_t encode_utf8(char32_t c, char* to) {
-  if (c < 0x80) {
-    to[0] = static_cast<char>(c);
-    return 1;
-  }
-  if (c < 0x800) {
-    to[0] = static_cast<char>(0xC0 | (c >> 6));
-    to[1] = static_cast<char>(0x80 | (c & 0x3F));
-    return 2;
-  }
-  if (c < 0x10000) {
-    to[0] = static_cast<char>(0xE0 | (c >> 12));
-    to[1] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    to[2] = static_cast<char>(0x80 | (c & 0x3F));
-    return 3;
-  }
-  to[0] = static_cast<char>(0xF0 | (c >> 18));
-  to[1] = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-  to[2] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-  to[3] = static_cast<char>(0x80 | (c & 0x3F));
-  return 4;
-}
 
 std::uint32_t chart_width(char32_t code_point, std::uint32_t length) {
   if (!ws.decoding.text_is_utf8) return length;

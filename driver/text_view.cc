@@ -24,7 +24,7 @@ constexpr std::size_t kGlyphRoom = 8;
 
 void write_text_view_line(const char* line) {
   const bool ambiguous_wide = ws.run.view.ambiguous_width == AmbiguousWidth::kWide;
-  const std::uint32_t end = line_length(line);
+  const std::uint32_t end = line_length();
   std::uint32_t owed = 0;  // columns taken beyond their place, given back by blanks
   for (std::uint32_t column = 0; column < end;) {
     const LinePiece piece = line_piece(line, column, end);
@@ -54,9 +54,7 @@ void write_text_view_line(const char* line) {
       case PieceKind::kGlyph: {
         char* const start = chart_bytes_room(kGlyphRoom);
         char* to = put_utf8(start, piece.code_point);
-        // Kanji and kana (from U+3000 on) are wide everywhere; the box
-        // glyphs, arrows and shapes below them are ambiguous.
-        if (!ambiguous_wide && piece.code_point < 0x3000 && is_ambiguous_width(piece.code_point)) {
+        if (!ambiguous_wide && glyph_is_ambiguous(piece.code_point)) {
           to = glyph_runs_right(piece.code_point) ? put_utf8(to, U'─') : put_literal(to, " ");
         }
         chart_bytes_added(static_cast<std::size_t>(to - start));

@@ -80,6 +80,11 @@ inline char32_t glyph_code_point(unsigned char lead, unsigned char trail) {
   return view_pieces::kGlyphTable[view_pieces::pair_index(lead, trail)];
 }
 
+// The glyphs of the tables below U+3000 (box glyphs, arrows, shapes, "※")
+// are all East-Asian ambiguous, those from it on (kanji, kana) wide: a test
+// holds the tables to this, so the views need not look each glyph up.
+inline bool glyph_is_ambiguous(char32_t glyph) { return glyph < 0x3000; }
+
 // Glyphs whose stroke runs on to the right: narrow, they are followed by "─".
 inline bool glyph_runs_right(char32_t c) {
   return c == U'─' || c == U'┌' || c == U'└' || c == U'├' || c == U'←' || c == U'◆';
@@ -100,12 +105,9 @@ struct LinePiece {
   char32_t code_point;
 };
 
-// The visible length of a composed line: up to its line feed or terminator.
-inline std::uint32_t line_length(const char* line) {
-  std::uint32_t length = 0;
-  while (line[length] != '\n' && line[length] != '\0') ++length;
-  return length;
-}
+// The length of the composed line, up to its line feed (the composition
+// notes where it ends the line).
+inline std::uint32_t line_length() { return ws.view.line_end; }
 
 // The piece of the line at `column` (below `end`).
 inline LinePiece line_piece(const char* line, std::uint32_t column, std::uint32_t end) {

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <string>
 
+#include "driver/view_pieces.h"
 #include "driver/workspace.h"
 
 namespace {
@@ -125,6 +126,18 @@ TEST_F(DecodingTest, ChartColumnsOfAText) {
   EXPECT_EQ(text_chart_columns("\xE6\x97", 2), 2u);  // each invalid byte one
   ws.decoding.text_is_utf8 = false;
   EXPECT_EQ(text_chart_columns("\x93\xFA\xB1", 3), 3u);
+}
+
+// The views pad a glyph by the rule of glyph_is_ambiguous, not by the table.
+TEST_F(DecodingTest, GlyphsOfTheTablesAreAmbiguousExactlyBelowU3000) {
+  int glyphs = 0;
+  for (const char32_t glyph : view_pieces::kGlyphTable) {
+    if (glyph == 0) continue;
+    ++glyphs;
+    EXPECT_EQ(glyph_is_ambiguous(glyph), is_ambiguous_width(glyph)) << std::hex << static_cast<unsigned>(glyph);
+    EXPECT_EQ(display_width(glyph, false), glyph_is_ambiguous(glyph) ? 1u : 2u);
+  }
+  EXPECT_GT(glyphs, 40);
 }
 
 TEST_F(DecodingTest, EncodesEveryLength) {
