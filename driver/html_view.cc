@@ -288,10 +288,27 @@ char* put_text(char* to, const char* text) {
   return to + length;
 }
 
+// "cN" for column N, from the table begin_html_view fills.
+char* put_column_class(char* to, std::uint32_t column) {
+  *to++ = 'c';
+  std::memcpy(to, ws.view.column_digits[column], 4);
+  return to + ws.view.column_digit_counts[column];
+}
+
+void fill_column_digits() {
+  for (std::uint32_t column = 0; column < kChartLineWidth; ++column) {
+    char* end = put_decimal(ws.view.column_digits[column], column);
+    ws.view.column_digit_counts[column] = static_cast<std::uint8_t>(end - ws.view.column_digits[column]);
+  }
+}
+
 char* put_glyph(char* to, std::uint32_t column, char32_t glyph) {
-  to = put_literal(to, "<i class=\"c");
-  to = put_decimal(to, column);
-  if (const char* strokes = glyph_strokes(glyph)) to = put_text(to, strokes);
+  to = put_literal(to, "<i class=\"");
+  to = put_column_class(to, column);
+  if (const char* strokes = glyph_strokes(glyph)) {
+    *to++ = strokes[0];
+    *to++ = strokes[1];
+  }
   to = put_literal(to, "\">");
   to = put_utf8(to, glyph);
   return put_literal(to, "</i>");
@@ -314,8 +331,8 @@ const char* caption_at(const char* line, std::uint32_t column, std::uint32_t end
 char* put_caption(char* to, const char* line, std::uint32_t column, std::uint32_t end, const char* role) {
   to = put_literal(to, "<b class=\"k ");
   to = put_text(to, role);
-  to = put_literal(to, " c");
-  to = put_decimal(to, column);
+  to = put_literal(to, " ");
+  to = put_column_class(to, column);
   to = put_literal(to, "\">");
   for (std::uint32_t at = column; at < column + 6; at += 2) {
     to = put_literal(to, "<i>");
@@ -332,8 +349,8 @@ void put_chart_pieces(const char* line) {
     switch (piece.kind) {
       case PieceKind::kText: {
         char* const start = chart_bytes_room(text_piece_room(piece) + 64);
-        char* to = put_literal(start, "<span class=\"c");
-        to = put_decimal(to, column);
+        char* to = put_literal(start, "<span class=\"");
+        to = put_column_class(to, column);
         to = put_literal(to, "\">");
         std::uint32_t shown = 0;
         to = put_text_piece<true>(to, column, piece, false, shown);
@@ -388,6 +405,7 @@ void put_row_warnings(std::uint32_t row) {
 
 void begin_html_view() {
   next_warning = 0;
+  fill_column_digits();
   put("<!DOCTYPE html>\n<html lang=\"ja\">\n<head>\n<meta charset=\"utf-8\">\n"
       "<meta http-equiv=\"Content-Security-Policy\" content=\"");
   put(kPolicy);

@@ -30,6 +30,9 @@ struct ViewPart {
   std::uint32_t span_count;
   std::uint32_t span_columns[kCellStorage];
   std::uint32_t span_records[kCellStorage];
+  // Each column's number in decimal, for the page's column classes.
+  char column_digits[kChartLineWidth][4];
+  std::uint8_t column_digit_counts[kChartLineWidth];
   // The warnings of the run, kept in source-line order.
   std::uint32_t warning_count;
   std::uint32_t warnings_not_kept;
