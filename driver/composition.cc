@@ -51,7 +51,8 @@ bool is_comment_row(std::uint32_t r) { return ws.building.row_markers[r] == kMar
 // A view is written: the line's statement texts are left blank and noted as
 // spans of the line, for the view to decode; a glyph drawn over a span
 // clears its columns.  A view measures a text by its columns (see
-// text_chart_columns), which for a UTF-8 source are fewer than its bytes.
+// text_chart_columns), which for a UTF-8 source are fewer than its bytes;
+// a CP932 text takes as many columns as it has bytes, as in the chart.
 bool marking_text = false;
 
 void measure_texts_for_view(std::uint32_t r) {
@@ -71,7 +72,7 @@ void measure_texts_for_view(std::uint32_t r) {
 std::uint32_t measure_rows() {
   std::uint32_t deepest = 0;
   for (std::uint32_t r = 0; r < ws.building.chart_row_count; ++r) {
-    if (marking_text) measure_texts_for_view(r);
+    if (marking_text && ws.decoding.text_is_utf8) measure_texts_for_view(r);
     std::uint32_t width = 0;
     for (std::uint32_t i = 0; i < drawn_cell_count(r); ++i) width += stored_cell(r, i).cell_width;
     ws.composition.row_widths[r] = width;

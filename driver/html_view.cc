@@ -321,7 +321,7 @@ bool is_glyph_at(const char* line, std::uint32_t column, std::uint32_t end) {
 // A caption: a mark and two kanji, each two columns.  Returns its role, or
 // null when the glyph at `column` starts none.
 const char* caption_at(const char* line, std::uint32_t column, std::uint32_t end, char32_t mark) {
-  if (mark < 0x2500 || mark > 0x25FF) return nullptr;  // every mark is a geometric shape
+  if (mark < 0x25A0 || mark > 0x25FF) return nullptr;  // every mark is a geometric shape, no box glyph
   if (!is_glyph_at(line, column + 2, end) || !is_glyph_at(line, column + 4, end)) return nullptr;
   const char32_t word = line_piece(line, column + 2, end).code_point;
   if (word < 0x4E00 || word > 0x9FFF) return nullptr;  // kana (開く, 閉じ) follow a kanji
