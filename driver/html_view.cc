@@ -80,16 +80,15 @@ i{font-style:normal;width:calc(2*var(--w));text-align:center;overflow:visible;us
 main span{white-space:pre}
 .why{white-space:nowrap;color:#b00000;font-family:sans-serif;font-size:.85rem;padding-left:1rem}
 .why::before{content:"\26A0  "}
-.h,.v,.q,.j,.l,.f,.e,.s{color:transparent}
-.h::before,.a::before,.q::before,.j::before,.e::before,.l::before,.f::before,.s::before,
-.v::after,.u::after,.e::after,.s::after,.j::after,.l::after,.q::after,.f::after
+i[class^=h],i[class^=v],i[class^=q],i[class^=j],i[class^=l],i[class^=f],i[class^=e],i[class^=s]{color:transparent}
+i[class^=h]::before,i[class^=a]::before,i[class^=q]::before,i[class^=j]::before,i[class^=e]::before,i[class^=l]::before,i[class^=f]::before,i[class^=s]::before,i[class^=v]::after,i[class^=u]::after,i[class^=e]::after,i[class^=s]::after,i[class^=j]::after,i[class^=l]::after,i[class^=q]::after,i[class^=f]::after
 {content:"";position:absolute;border:0 solid var(--line);z-index:-1}
-.h::before,.a::before{left:0;width:100%;top:50%;border-top-width:1.5px}
-.q::before,.j::before,.e::before{left:0;width:50%;top:50%;border-top-width:1.5px}
-.l::before,.f::before,.s::before{left:50%;width:50%;top:50%;border-top-width:1.5px}
-.v::after,.u::after,.e::after,.s::after{left:50%;top:0;height:100%;border-left-width:1.5px}
-.j::after,.l::after{left:50%;top:0;height:50%;border-left-width:1.5px}
-.q::after,.f::after{left:50%;top:50%;height:50%;border-left-width:1.5px}
+i[class^=h]::before,i[class^=a]::before{left:0;width:100%;top:50%;border-top-width:1.5px}
+i[class^=q]::before,i[class^=j]::before,i[class^=e]::before{left:0;width:50%;top:50%;border-top-width:1.5px}
+i[class^=l]::before,i[class^=f]::before,i[class^=s]::before{left:50%;width:50%;top:50%;border-top-width:1.5px}
+i[class^=v]::after,i[class^=u]::after,i[class^=e]::after,i[class^=s]::after{left:50%;top:0;height:100%;border-left-width:1.5px}
+i[class^=j]::after,i[class^=l]::after{left:50%;top:0;height:50%;border-left-width:1.5px}
+i[class^=q]::after,i[class^=f]::after{left:50%;top:50%;height:50%;border-left-width:1.5px}
 .k{position:absolute;top:0;height:var(--h);width:calc(6*var(--w));box-sizing:border-box;border:0 solid}
 .k>i:nth-child(1){left:0}.k>i:nth-child(2){left:calc(2*var(--w))}.k>i:nth-child(3){left:calc(4*var(--w))}
 .dec{color:#0b4f9c;border-width:0 0 2px;border-style:dashed}
@@ -108,16 +107,22 @@ main span{white-space:pre}
 }
 )css";
 
-// The column classes: .cN stands N chart columns right of the gutter.
+// The column classes: cN stands N chart columns right of the gutter; a box
+// glyph or arrow at column N has the one class of its stroke's letter and N
+// (see glyph_stroke), which places it and draws it.
+constexpr char kClassLetters[] = "chvqjlfesau";
+
 void put_column_rules() {
   for (std::uint32_t column = 0; column < kChartLineWidth; ++column) {
-    put(".c");
-    put_number(column);
+    for (std::size_t letter = 0; letter + 1 < sizeof kClassLetters; ++letter) {
+      put(letter > 0 ? ",." : ".");
+      put_ascii(&kClassLetters[letter], 1);
+      put_number(column);
+    }
     put("{left:calc(var(--g) + ");
     put_number(column);
-    put("*var(--w))}");
+    put("*var(--w))}\n");
   }
-  put("\n");
 }
 
 void put_source_name() {
@@ -253,32 +258,33 @@ const char* caption_role(char32_t mark, char32_t word) {
   }
 }
 
-// The classes that draw a glyph's strokes (box glyphs hide their own glyph
-// behind them; arrows keep it over a stroke that joins their run), or null.
-const char* glyph_strokes(char32_t glyph) {
+// The letter of the class that draws a glyph's strokes: box glyphs hide
+// their own glyph behind them, arrows keep it over a stroke that joins their
+// run; 'c' for other glyphs, which are drawn by the font alone.
+char glyph_stroke(char32_t glyph) {
   switch (glyph) {
     case U'─':
-      return " h";
+      return 'h';
     case U'│':
-      return " v";
+      return 'v';
     case U'┐':
-      return " q";
+      return 'q';
     case U'┘':
-      return " j";
+      return 'j';
     case U'└':
-      return " l";
+      return 'l';
     case U'┌':
-      return " f";
+      return 'f';
     case U'┤':
-      return " e";
+      return 'e';
     case U'├':
-      return " s";
+      return 's';
     case U'←':
-      return " a";
+      return 'a';
     case U'↑':
-      return " u";
+      return 'u';
     default:
-      return nullptr;
+      return 'c';
   }
 }
 
@@ -288,9 +294,9 @@ char* put_text(char* to, const char* text) {
   return to + length;
 }
 
-// "cN" for column N, from the table begin_html_view fills.
-char* put_column_class(char* to, std::uint32_t column) {
-  *to++ = 'c';
+// "cN" (or another letter's) for column N, from the table begin_html_view fills.
+char* put_column_class(char* to, std::uint32_t column, char letter = 'c') {
+  *to++ = letter;
   std::memcpy(to, ws.view.column_digits[column], 4);
   return to + ws.view.column_digit_counts[column];
 }
@@ -303,13 +309,9 @@ void fill_column_digits() {
 }
 
 char* put_glyph(char* to, std::uint32_t column, char32_t glyph) {
-  to = put_literal(to, "<i class=\"");
-  to = put_column_class(to, column);
-  if (const char* strokes = glyph_strokes(glyph)) {
-    *to++ = strokes[0];
-    *to++ = strokes[1];
-  }
-  to = put_literal(to, "\">");
+  to = put_literal(to, "<i class=");
+  to = put_column_class(to, column, glyph_stroke(glyph));
+  to = put_literal(to, ">");
   to = put_utf8(to, glyph);
   return put_literal(to, "</i>");
 }

@@ -49,7 +49,7 @@ MEASURE = r"""
         var rowLeft = rows[r].getBoundingClientRect().left, glyphs = [];
         var items = rows[r].querySelectorAll('i');
         for (var k = 0; k < items.length; k++) {
-          if (!/(^| )c[0-9]+( |$)/.test(items[k].className)) continue;
+          if (!/^[a-z][0-9]+$/.test(items[k].className)) continue;
           var left = items[k].getBoundingClientRect().left - rowLeft;
           glyphs.push([(left - left0) / width, items[k].textContent]);
         }

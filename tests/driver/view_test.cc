@@ -253,13 +253,14 @@ TEST_F(ViewTest, Utf8HasLineFeedsOnly) {
 
 // ---- html -------------------------------------------------------------------------------
 
-// Checks that tags nest, every attribute value is quoted and holds no
-// markup, and no character of markup stands loose in the text.  Returns what
+// Checks that tags nest, every attribute value is quoted (or a bare word)
+// and holds no markup, and no character of markup stands loose in the text.  Returns what
 // is wrong, or "".
 std::string markup_problem(const std::string& page) {
   static const std::set<std::string> kVoid = {"meta", "br", "link", "img", "!DOCTYPE"};
   std::vector<std::string> open;
-  const std::regex tag(R"(^<(/?)([A-Za-z!][A-Za-z0-9]*)((?:\s+[a-z-]+(?:="[^"<>]*")?)*)\s*>)");
+  // Attribute values are quoted, or a bare word (the glyphs' classes).
+  const std::regex tag(R"(^<(/?)([A-Za-z!][A-Za-z0-9]*)((?:\s+[a-z-]+(?:="[^"<>]*"|=[a-z0-9]+)?)*)\s*>)");
   std::size_t at = 0;
   bool in_style = false;
   while (at < page.size()) {
