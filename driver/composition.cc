@@ -153,6 +153,7 @@ void place_text_span(char* at, std::uint32_t record_index, std::uint32_t width) 
   ws.view.span_records[span] = record_index;
   std::memset(at, ' ', width);
   std::memset(ws.view.text_mask + column, static_cast<int>(span + 1), width);
+  ws.view.marked_end = column + width;
 }
 
 std::uint32_t place_cell(char* text, const StoredCell& cell) {
@@ -212,7 +213,9 @@ void end_line_at(Line& line, std::uint32_t column) {
 
 Line compose_cells(std::uint32_t r, char* text) {
   if (marking_text) {
-    std::memset(ws.view.text_mask, 0, sizeof ws.view.text_mask);
+    // Only the columns up to the end of the last line's last span hold marks.
+    std::memset(ws.view.text_mask, 0, ws.view.marked_end);
+    ws.view.marked_end = 0;
     ws.view.span_count = 0;
   }
   std::uint32_t column = 0;

@@ -351,9 +351,9 @@ void put_chart_pieces(const char* line) {
     switch (piece.kind) {
       case PieceKind::kText: {
         char* const start = chart_bytes_room(text_piece_room(piece) + 64);
-        char* to = put_literal(start, "<span class=\"");
+        char* to = put_literal(start, "<span class=");
         to = put_column_class(to, column);
-        to = put_literal(to, "\">");
+        to = put_literal(to, ">");
         std::uint32_t shown = 0;
         to = put_text_piece<true>(to, column, piece, false, shown);
         to = put_literal(to, "</span>");

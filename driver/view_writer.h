@@ -26,7 +26,8 @@ struct ViewPart {
   // span (from 1), or 0.  The line itself holds blanks there.
   std::uint8_t text_mask[kChartLineWidth];
   // The line's text spans: where each starts and whose text it is.
-  std::uint32_t line_end;  // the column of the line's line feed
+  std::uint32_t line_end;    // the column of the line's line feed
+  std::uint32_t marked_end;  // the column after the line's last span
   std::uint32_t span_count;
   std::uint32_t span_columns[kCellStorage];
   std::uint32_t span_records[kCellStorage];
