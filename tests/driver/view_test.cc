@@ -232,6 +232,18 @@ TEST_F(ViewTest, BytesOfNeitherEncodingShowAsReplacementCharacters) {
   EXPECT_NE(cut.find("\"日\xEF\xBF\xBD\xEF\xBF\xBD\""), std::string::npos) << cut;
 }
 
+// On a terminal that shows U+FFFD wide, the blanks after it give way, so the
+// bracket right of it keeps its column.
+TEST_F(ViewTest, WideReplacementCharacterTakesItsColumnFromTheBlanksAfterIt) {
+  const std::string source = "program p\n  if (x > 0) then\n    y = 1\n  else\n    s = \"\xFF\"\n  end if\nend program p\n";
+  const std::string chart = convert_text(source, {});
+  ASSERT_NE(chart.find("s = \"\xFF\"   \x84\xA0"), std::string::npos) << chart;  // three blanks, then "│"
+  const std::string narrow = convert_text(source, {"-f", "utf8"});
+  EXPECT_NE(narrow.find("s = \"\uFFFD\"   │"), std::string::npos) << narrow;
+  const std::string wide = convert_text(source, {"-f", "utf8", "--ambiguous=wide", "--source-encoding=cp932"});
+  EXPECT_NE(wide.find("s = \"\uFFFD\"  │"), std::string::npos) << wide;
+}
+
 TEST_F(ViewTest, ControlCharactersNeverReachTheTerminal) {
   // An escape sequence in a string would change a terminal's state.
   const std::string view = convert_text("program p\n  x = \"\x1B[31m\tred\x7F\"\nend program p\n", {"-f", "utf8"});
