@@ -6,6 +6,7 @@ where every connector glyph stands.  Checks, for each page:
   - every connector glyph's left edge is that of its chart column, and the
     glyphs are those of the Shift-JIS chart, row by row and column by column
   - every program-unit link leads to a row that opens a unit
+  - selecting the chart copies its statement texts and none of its glyphs
   - the page is valid UTF-8 and loads nothing (no resource, no policy breach)
 
 Saves screenshots of two charts into the output folder.  Exits 77 (skipped)
@@ -62,6 +63,12 @@ MEASURE = r"""
       result.links.push([links[n].getAttribute('href'), target ? target.className : null,
                          target ? target.textContent : '']);
     }
+    var chart = document.querySelector('main');
+    var selection = window.getSelection();
+    selection.selectAllChildren(chart);
+    result.copied = selection.toString();
+    selection.removeAllRanges();
+    result.texts = Array.prototype.map.call(chart.querySelectorAll('p > span'), function (t) { return t.textContent; });
     result.resources = performance.getEntriesByType('resource').length;
     var out = document.createElement('pre');
     out.id = 'kmt-measure';
@@ -153,6 +160,13 @@ def check_source(program, chromium, source, work, problems):
         if shown != expected:
             problems.append("%s row %d: connectors %s in the page, %s in the chart"
                             % (name, index, sorted(shown - expected), sorted(expected - shown)))
+    # Selecting the chart copies its statement texts, without glyphs or line numbers.
+    copied = result["copied"]
+    if any(glyph in copied for glyph in CONNECTORS.values()):
+        problems.append("%s: copying the chart copies its glyphs" % name)
+    missing = [t for t in result["texts"] if t.strip() and t.strip() not in copied]
+    if missing:
+        problems.append("%s: copying the chart leaves out %s" % (name, missing[:3]))
     for href, classes, text in result["links"]:
         if classes is None or "unit" not in classes.split() or not re.search("[▼▽]", text):
             problems.append("%s: the link %s leads to no unit row (%s)" % (name, href, classes))
