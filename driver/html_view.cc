@@ -21,16 +21,20 @@ namespace {
 
 void put(const char* text) { put_ascii(text, std::strlen(text)); }
 
-void put_number(std::uint32_t number) {
+char* put_decimal(char* to, std::uint32_t number) {
   char digits[10];
   int count = 0;
   do {
     digits[count++] = static_cast<char>('0' + number % 10);
     number /= 10;
   } while (number != 0);
-  char text[10];
-  for (int i = 0; i < count; ++i) text[i] = digits[count - 1 - i];
-  put_ascii(text, static_cast<std::size_t>(count));
+  while (count > 0) *to++ = digits[--count];
+  return to;
+}
+
+void put_number(std::uint32_t number) {
+  char* to = chart_bytes_room(10);
+  chart_bytes_added(static_cast<std::size_t>(put_decimal(to, number) - to));
 }
 
 // A character of the source (or of its name) as page text.
@@ -226,17 +230,6 @@ void put_legend() {
 // Room for the markup of one glyph element, or of one caption's three.
 constexpr std::size_t kGlyphRoom = 64;
 constexpr std::size_t kCaptionRoom = 3 * kGlyphRoom + 64;
-
-char* put_decimal(char* to, std::uint32_t number) {
-  char digits[10];
-  int count = 0;
-  do {
-    digits[count++] = static_cast<char>('0' + number % 10);
-    number /= 10;
-  } while (number != 0);
-  while (count > 0) *to++ = digits[--count];
-  return to;
-}
 
 // The role of a caption by its first two characters, or null.
 const char* caption_role(char32_t mark, char32_t word) {
