@@ -314,10 +314,14 @@ std::string help_text(const char* name) {
       "also at a labelled END DO or any labelled statement, and draws labelled\n"
       "statements as label rows.\n"
       "\n"
-      "Viewing a chart on a UTF-8 terminal:\n"
+      "Viewing a chart:\n"
+      "  --format utf8   UTF-8 text aligned on a terminal that shows East-Asian\n"
+      "                  ambiguous-width characters narrow (most do); add\n"
+      "                  --ambiguous wide for one that shows them wide\n"
+      "  --format html   one page for a web browser, with the program units as links\n"
+      "A Shift-JIS chart itself reads in a UTF-8 terminal as\n"
       "  iconv -f CP932 -t UTF-8 CHART\n"
-      "The box-drawing lines align only when the terminal shows East-Asian\n"
-      "ambiguous-width characters wide (two columns), as the chart counts them.\n"
+      "on a terminal that shows ambiguous-width characters wide.\n"
       "--legend explains the captions and glyphs.\n";
   return text;
 }

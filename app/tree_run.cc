@@ -109,7 +109,8 @@ constexpr std::size_t aligned(std::size_t offset, std::size_t alignment) {
 #define KMT_PART_FOLLOWS(before, Before, after, After) \
   (offsetof(Workspace, after) == aligned(offsetof(Workspace, before) + sizeof(Before), alignof(After)))
 static_assert(offsetof(Workspace, run) == 0 && KMT_PART_FOLLOWS(run, RunPart, reading, ReadingPart) &&
-                  KMT_PART_FOLLOWS(reading, ReadingPart, patterns, PatternPart) &&
+                  KMT_PART_FOLLOWS(reading, ReadingPart, decoding, DecodingPart) &&
+                  KMT_PART_FOLLOWS(decoding, DecodingPart, patterns, PatternPart) &&
                   KMT_PART_FOLLOWS(patterns, PatternPart, normalisation, NormalisationPart) &&
                   KMT_PART_FOLLOWS(normalisation, NormalisationPart, matching, MatchingPart) &&
                   KMT_PART_FOLLOWS(matching, MatchingPart, records, RecordsPart) &&
@@ -117,7 +118,8 @@ static_assert(offsetof(Workspace, run) == 0 && KMT_PART_FOLLOWS(run, RunPart, re
                   KMT_PART_FOLLOWS(tracking, TrackingPart, building, BuildingPart) &&
                   KMT_PART_FOLLOWS(building, BuildingPart, composition, CompositionPart) &&
                   KMT_PART_FOLLOWS(composition, CompositionPart, writing, WritingPart) &&
-                  sizeof(Workspace) == aligned(offsetof(Workspace, writing) + sizeof(WritingPart), alignof(Workspace)),
+                  KMT_PART_FOLLOWS(writing, WritingPart, view, ViewPart) &&
+                  sizeof(Workspace) == aligned(offsetof(Workspace, view) + sizeof(ViewPart), alignof(Workspace)),
               "a part of the workspace that clear_workspace_for_next_run does not know");
 #undef KMT_PART_FOLLOWS
 
@@ -129,6 +131,7 @@ void clear_workspace_for_next_run() {
   const auto clear = [](auto& part, std::size_t state_bytes) { std::memset(static_cast<void*>(&part), 0, state_bytes); };
   clear(ws.run, sizeof ws.run);
   clear(ws.reading, sizeof ws.reading);
+  clear(ws.decoding, sizeof ws.decoding);
   clear(ws.patterns, sizeof ws.patterns);
   clear(ws.normalisation, sizeof ws.normalisation);
   clear(ws.matching, sizeof ws.matching);
@@ -137,6 +140,7 @@ void clear_workspace_for_next_run() {
   clear(ws.building, offsetof(BuildingPart, closing_rows));
   clear(ws.composition, offsetof(CompositionPart, row_widths));
   clear(ws.writing, sizeof ws.writing);
+  clear(ws.view, offsetof(ViewPart, warnings));
 }
 
 bool read_index(int descriptor, std::uint32_t& index) {

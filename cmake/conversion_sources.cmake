@@ -12,6 +12,10 @@ set(KMT_CONVERSION_SOURCES
   driver/source_reader.cc
   driver/chart_writer.cc
   driver/composition.cc
+  driver/source_decoding.cc
+  driver/view_writer.cc
+  driver/text_view.cc
+  driver/html_view.cc
   scan/keyword_table.cc
   scan/pattern_compiler.cc
   scan/normalise.cc

@@ -71,3 +71,7 @@ inline constexpr std::uint32_t kLoopReturnStackCapacity = 123;
 inline constexpr std::uint32_t kLoopTestStackCapacity = 121;
 inline constexpr std::uint32_t kLoopExitStackCapacity = 121;
 inline constexpr std::uint32_t kStructureStackCapacity = 41;
+
+// Views: the warnings an HTML page marks its rows with (more are counted,
+// not kept).
+inline constexpr std::uint32_t kViewWarningCapacity = 1000;

@@ -67,6 +67,13 @@ void write_chart_line(const char* line, std::size_t length) {
   ws.writing.write_length += body + 2;
 }
 
+char* chart_bytes_room(std::size_t length) {
+  if (kWriteBufferCapacity - ws.writing.write_length < length) write_buffer_out();
+  return ws.writing.write_buffer + ws.writing.write_length;
+}
+
+void chart_bytes_added(std::size_t length) { ws.writing.write_length += length; }
+
 void finish_chart_file() {
   write_buffer_out();
   std::FILE* file = ws.run.output_file;

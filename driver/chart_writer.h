@@ -18,6 +18,12 @@ void write_chart_text(const char* text);
 // exactly as write_chart_text would write it.
 void write_chart_line(const char* line, std::size_t length);
 
+// Room for `length` more bytes in the writer's buffer, written out first
+// when it has less; the bytes put there count once chart_bytes_added says so.
+// For the views, which write their lines without line-end translation.
+char* chart_bytes_room(std::size_t length);
+void chart_bytes_added(std::size_t length);
+
 // Writes what is buffered and closes output_file.  Ends the run with the
 // write-error message when any write or the close failed.
 void finish_chart_file();

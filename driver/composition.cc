@@ -16,6 +16,7 @@
 #include "classify/statement_records.h"
 #include "driver/chart_writer.h"
 #include "driver/messages.h"
+#include "driver/view_writer.h"
 #include "driver/workspace.h"
 
 // [open-brackets]
@@ -47,6 +48,24 @@ std::uint32_t drawn_cell_count(std::uint32_t r) {
 
 bool is_comment_row(std::uint32_t r) { return ws.building.row_markers[r] == kMarkerComment; }
 
+// A view is written: the line's statement texts are left blank and noted as
+// spans of the line, for the view to decode; a glyph drawn over a span
+// clears its columns.  A view measures a text by its columns (see
+// text_chart_columns), which for a UTF-8 source are fewer than its bytes;
+// a CP932 text takes as many columns as it has bytes, as in the chart.
+bool marking_text = false;
+
+void measure_texts_for_view(std::uint32_t r) {
+  for (std::uint32_t i = 0; i < drawn_cell_count(r); ++i) {
+    StoredCell& cell = ws.building.stored_cells[ws.building.row_cell_starts[r] + i];
+    const bool text = cell.cell_kind != kCellGlyph2 && cell.cell_kind != kCellGlyph4 && cell.cell_kind != kCellGlyph6;
+    if (!text || cell.cell_width == 0 || cell.cell_value >= ws.records.stmt_count) continue;
+    const StatementRecord& record = ws.records.statement_table[cell.cell_value];
+    const std::uint32_t length = record.text_length < cell.cell_width ? record.text_length : cell.cell_width;
+    cell.cell_width = static_cast<std::uint16_t>(text_chart_columns(statement_text(record), length));
+  }
+}
+
 // ---- Row widths -------------------------------------------------------------------
 
 // The column a bracket must reach to pass a row of this width on its right.
@@ -56,6 +75,7 @@ std::uint32_t clearing_column(std::uint32_t width) { return (width + 3) & ~1u; }
 std::uint32_t measure_rows() {
   std::uint32_t deepest = 0;
   for (std::uint32_t r = 0; r < ws.building.chart_row_count; ++r) {
+    if (marking_text && ws.decoding.text_is_utf8) measure_texts_for_view(r);
     std::uint32_t width = 0;
     for (std::uint32_t i = 0; i < drawn_cell_count(r); ++i) width += stored_cell(r, i).cell_width;
     ws.composition.row_widths[r] = width;
@@ -167,6 +187,16 @@ void copy_glyph(char* to, const char* table, std::uint32_t stride, std::uint32_t
   }
 }
 
+void place_text_span(char* at, std::uint32_t record_index, std::uint32_t width) {
+  const std::uint32_t column = static_cast<std::uint32_t>(at - ws.composition.chart_line);
+  const std::uint32_t span = ws.view.span_count++;
+  ws.view.span_columns[span] = column;
+  ws.view.span_records[span] = record_index;
+  std::memset(at, ' ', width);
+  std::memset(ws.view.text_mask + column, static_cast<int>(span + 1), width);
+  ws.view.marked_end = column + width;
+}
+
 std::uint32_t place_cell(char* text, const StoredCell& cell) {
   switch (cell.cell_kind) {
     case kCellGlyph2:
@@ -183,7 +213,11 @@ std::uint32_t place_cell(char* text, const StoredCell& cell) {
       // cell) but has no width: it draws nothing and reads no statement.
       if (cell.cell_width == 0) return 0;
       if (cell.cell_value < ws.records.stmt_count) {
-        copy_statement_text(text, cell.cell_value, cell.cell_width);
+        if (marking_text) {
+          place_text_span(text, cell.cell_value, cell.cell_width);
+        } else {
+          copy_statement_text(text, cell.cell_value, cell.cell_width);
+        }
       } else {
         std::memset(text, ' ', cell.cell_width);
       }
@@ -214,12 +248,19 @@ void fill_to(Line& line, std::uint32_t column) {
 // Ends the line with its line feed; `filled` then counts the line feed too.
 void end_line_at(Line& line, std::uint32_t column) {
   fill_to(line, column);
+  if (marking_text) ws.view.line_end = column;
   line.text[column] = '\n';
   line.text[column + 1] = '\0';
   line.filled = column + 1;
 }
 
 Line compose_cells(std::uint32_t r, char* text) {
+  if (marking_text) {
+    // Only the columns up to the end of the last line's last span hold marks.
+    std::memset(ws.view.text_mask, 0, ws.view.marked_end);
+    ws.view.marked_end = 0;
+    ws.view.span_count = 0;
+  }
   std::uint32_t column = 0;
   for (std::uint32_t i = 0; i < drawn_cell_count(r); ++i) column += place_cell(text + column, stored_cell(r, i));
   return Line{text, column};
@@ -244,6 +285,7 @@ struct RowDrawing {
 void draw(RowDrawing& drawing, std::uint32_t column, const char* glyph) {
   fill_to(drawing.line, column + 2);
   std::memcpy(drawing.line.text + column, glyph, 2);
+  if (marking_text) ws.view.text_mask[column] = ws.view.text_mask[column + 1] = 0;
   if (drawing.rightmost == kNoGlyph || column > drawing.rightmost) drawing.rightmost = column;
   drawing.last = column;
   drawing.drawn_at_level = true;
@@ -259,6 +301,7 @@ void draw_run(RowDrawing& drawing, const BracketLevel& bracket, const char* glyp
   for (std::uint32_t column = bracket.start_column; column <= last; column += 2) {
     std::memcpy(drawing.line.text + column, glyph, 2);
   }
+  if (marking_text) std::memset(ws.view.text_mask + bracket.start_column, 0, last + 2 - bracket.start_column);
   if (drawing.rightmost == kNoGlyph || last > drawing.rightmost) drawing.rightmost = last;
   drawing.last = last;
   drawing.drawn_at_level = true;
@@ -325,14 +368,22 @@ void write_lines() {
     } else {
       draw_connectors(r, line, brackets);
     }
-    write_chart_line(text, line.filled);
+    if (marking_text) {
+      write_view_line(r, text);
+    } else {
+      write_chart_line(text, line.filled);
+    }
   }
 }
 
 }  // namespace
 
 void compose_and_write_chart() {
+  marking_text = view_chosen();
+  if (marking_text) prepare_view();
   const std::uint32_t deepest = measure_rows();
   place_brackets(deepest);
+  if (marking_text) begin_view();
   write_lines();
+  if (marking_text) end_view();
 }

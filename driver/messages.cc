@@ -5,10 +5,13 @@
 #include <cstdio>
 
 #include "driver/platform.h"
+#include "driver/view_writer.h"
 #include "driver/workspace.h"
 
 void show_warning(const char* text, const char* title, std::uint32_t source_line, const char* reason) {
-  platform_show_message(Message{text, title, source_line, reason, false});
+  const Message message{text, title, source_line, reason, false};
+  if (view_chosen()) note_view_warning(message);
+  platform_show_message(message);
 }
 
 void show_fatal(const char* text, const char* title, std::uint32_t source_line, const char* reason) {

@@ -11,6 +11,8 @@
 
 #include <cstring>
 
+#include "driver/source_decoding.h"
+#include "driver/view_writer.h"
 #include "driver/workspace.h"
 
 namespace {
@@ -22,6 +24,8 @@ bool refill() {
   ws.reading.read_position = 0;
   ws.reading.read_length = std::fread(ws.reading.read_buffer, 1, kReadBufferCapacity, ws.run.input_file);
   if (ws.reading.read_length == 0) ws.reading.read_exhausted = true;
+  // The views decide the source's encoding from all of its bytes.
+  if (view_chosen()) note_source_bytes(ws.reading.read_buffer, ws.reading.read_length);
   return ws.reading.read_length > 0;
 }
 

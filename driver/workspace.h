@@ -15,7 +15,9 @@
 #include "driver/chart_writer.h"
 #include "driver/composition.h"
 #include "driver/conversion_run.h"
+#include "driver/source_decoding.h"
 #include "driver/source_reader.h"
+#include "driver/view_writer.h"
 #include "scan/matcher.h"
 #include "scan/normalise.h"
 #include "scan/pattern_compiler.h"
@@ -23,6 +25,7 @@
 struct Workspace {
   RunPart run;                      // driver/conversion_run.h: paths, files, the current line
   ReadingPart reading;              // driver/source_reader.h: bytes read ahead
+  DecodingPart decoding;            // driver/source_decoding.h: the source's encoding, for the views
   PatternPart patterns;             // scan/pattern_compiler.h: the compiled keyword table
   NormalisationPart normalisation;  // scan/normalise.h: the line's masks, carried literal state
   MatchingPart matching;            // scan/matcher.h: the line's match list
@@ -31,6 +34,7 @@ struct Workspace {
   BuildingPart building;            // chart/chart_model.h: chart rows, template, saved rows
   CompositionPart composition;      // driver/composition.h: widths, brackets, the line
   WritingPart writing;              // driver/chart_writer.h: bytes not yet written
+  ViewPart view;                    // driver/view_writer.h: text marks and warnings, for the views
 };
 
 // The one workspace of the process.

@@ -76,6 +76,8 @@ optional() { # optional <what> <command>...: a failure is reported, not fatal
 
 install_chromium() {
   need chromium chromium
+  # The HTML view's captions and the screenshots need a Japanese font.
+  need /usr/share/fonts/opentype/ipafont-gothic/ipag.ttf fonts-ipafont-gothic
   install_missing "the browser tests"
 }
 

@@ -8,6 +8,7 @@
 
 #include "driver/conversion_run.h"
 #include "driver/messages.h"
+#include "driver/views.h"
 #include "driver/workspace.h"
 #include "tests/support/memory_platform.h"
 
@@ -101,8 +102,9 @@ std::size_t first_difference(const std::string& a, const std::string& b) {
 
 }  // namespace
 
-ConversionOutcome convert_in_memory(std::string_view source, unsigned char table_fill) {
+ConversionOutcome convert_in_memory(std::string_view source, unsigned char table_fill, ViewSettings view) {
   set_source(source);
+  ws.run.view = view;
   discard_charts(false);
   shown_messages().clear();
   ConversionOutcome outcome;
@@ -137,11 +139,89 @@ std::string outcome_fault(const ConversionOutcome& outcome) {
   return {};
 }
 
+std::string utf8_fault(const std::string& text) {
+  std::size_t at = 0;
+  while (at < text.size()) {
+    const auto lead = static_cast<unsigned char>(text[at]);
+    std::size_t owed = lead < 0x80 ? 0 : lead >= 0xC2 && lead <= 0xDF ? 1 : lead >= 0xE0 && lead <= 0xEF ? 2
+                                       : lead >= 0xF0 && lead <= 0xF4 ? 3 : 9;
+    if (owed == 9) return "no UTF-8 at byte " + std::to_string(at);
+    std::uint32_t code_point = owed == 0 ? lead : lead & (0x3F >> owed);
+    for (std::size_t i = 1; i <= owed; ++i) {
+      if (at + i >= text.size() || (static_cast<unsigned char>(text[at + i]) & 0xC0) != 0x80) {
+        return "no UTF-8 at byte " + std::to_string(at);
+      }
+      code_point = (code_point << 6) | (static_cast<unsigned char>(text[at + i]) & 0x3F);
+    }
+    const std::uint32_t least[] = {0, 0x80, 0x800, 0x10000};
+    if (code_point < least[owed] || code_point > 0x10FFFF || (code_point >= 0xD800 && code_point < 0xE000)) {
+      return "no UTF-8 at byte " + std::to_string(at);
+    }
+    at += owed + 1;
+  }
+  return {};
+}
+
+std::string html_fault(const std::string& page) {
+  if (std::string fault = utf8_fault(page); !fault.empty()) return fault;
+  static const char* const kElements[] = {"html", "head", "meta", "title", "style", "body", "header", "h1", "h2",
+                                          "p", "nav", "ol", "ul", "li", "a", "small", "section", "span", "main",
+                                          "div", "i", "b", "u"};
+  std::vector<std::string> open;
+  std::size_t at = page.find("<html");
+  const std::size_t style_end = page.find("</style>");
+  while (at < page.size()) {
+    const std::size_t lt = page.find('<', at);
+    if (page.find('>', at) < lt) return "a loose '>' at byte " + std::to_string(page.find('>', at));
+    if (lt == std::string::npos) break;
+    const std::size_t gt = page.find('>', lt);
+    if (gt == std::string::npos) return "a tag never ends at byte " + std::to_string(lt);
+    const std::string tag = page.substr(lt + 1, gt - lt - 1);
+    if (tag.find('<') != std::string::npos) return "a loose '<' at byte " + std::to_string(lt);
+    const bool closing = !tag.empty() && tag[0] == '/';
+    const std::string name = tag.substr(closing ? 1 : 0, tag.find_first_of(" >", 1) - (closing ? 1 : 0));
+    bool known = false;
+    for (const char* element : kElements) known = known || name == element;
+    if (!known) return "unknown element <" + tag.substr(0, 40) + "> at byte " + std::to_string(lt);
+    if (closing) {
+      if (open.empty() || open.back() != name) return "</" + name + "> out of order at byte " + std::to_string(lt);
+      open.pop_back();
+    } else if (name != "meta") {
+      open.push_back(name);
+    }
+    at = gt + 1;
+    if (name == "style" && !closing) at = style_end;  // the style sheet is the view's own
+  }
+  if (!open.empty()) return "<" + open.back() + "> never closed";
+  return {};
+}
+
+std::string view_fault(std::string_view source, const ConversionOutcome& chart) {
+  const ConversionOutcome text = convert_in_memory(source, 0, {ChartFormat::kUtf8, SourceEncoding::kDetect, AmbiguousWidth::kNarrow});
+  const ConversionOutcome wide = convert_in_memory(source, 0, {ChartFormat::kUtf8, SourceEncoding::kCp932, AmbiguousWidth::kWide});
+  const ConversionOutcome page = convert_in_memory(source, 0, {ChartFormat::kHtml, SourceEncoding::kDetect, AmbiguousWidth::kNarrow});
+  for (const ConversionOutcome* view : {&text, &wide}) {
+    if (std::string fault = utf8_fault(view->chart); !fault.empty()) return "utf8 view: " + fault;
+    if (view->chart.find('\r') != std::string::npos || view->chart.find('\x1B') != std::string::npos) {
+      return "utf8 view holds a control character";
+    }
+  }
+  // A CP932 source is measured as the chart measures it: the same rows.
+  if (!chart.ended_fatally && !wide.ended_fatally) {
+    const auto rows = [](const std::string& t) { return std::count(t.begin(), t.end(), '\n'); };
+    if (rows(wide.chart) != rows(chart.chart)) return "utf8 view has other rows than the chart";
+  }
+  if (!page.ended_fatally) {
+    if (std::string fault = html_fault(page.chart); !fault.empty()) return "html view: " + fault;
+  }
+  return {};
+}
+
 std::string conversion_fault(std::string_view source) {
   const ConversionOutcome first = convert_in_memory(source, 0xA5);
   const ConversionOutcome second = convert_in_memory(source, 0);
   if (std::string fault = outcome_fault(first); !fault.empty()) return fault + "\n  run: " + describe(first);
-  if (first == second) return {};
+  if (first == second) return view_fault(source, first);
   return "second run differs (tables poisoned after the first)"
          "\n  first:  " + describe(first) + "\n  second: " + describe(second) +
          "\n  charts differ from byte " + std::to_string(first_difference(first.chart, second.chart));

@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "driver/views.h"
+
 struct ConversionOutcome {
   bool ended_fatally = false;
   std::string chart;                  // the bytes written to the chart file
@@ -23,13 +25,22 @@ struct ConversionOutcome {
 // workspace reset leaves alone, holds `table_fill`: zero restores the state of
 // a fresh process, anything else poisons what the next run must write before
 // it reads.
-ConversionOutcome convert_in_memory(std::string_view source, unsigned char table_fill = 0);
+// `view` chooses the chart or one of its views.
+ConversionOutcome convert_in_memory(std::string_view source, unsigned char table_fill = 0, ViewSettings view = {});
+
+// Empty when the text is valid UTF-8; otherwise where it is not.
+std::string utf8_fault(const std::string& text);
+
+// Empty when the page is valid UTF-8 and well-formed: every tag one the view
+// writes, every element closed in order, no markup character loose in text.
+std::string html_fault(const std::string& page);
 
 // Empty when the outcome is one the conversion may produce; otherwise what is
 // wrong with it.
 std::string outcome_fault(const ConversionOutcome& outcome);
 
 // Converts the source twice, the second time over poisoned tables, and checks
-// both outcomes and that they are identical.  Empty when all is well,
+// both outcomes and that they are identical; then writes its UTF-8 view
+// (narrow and wide) and its HTML page and checks them.  Empty when all is well,
 // otherwise a description of the fault for a report.
 std::string conversion_fault(std::string_view source);

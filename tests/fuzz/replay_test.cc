@@ -91,3 +91,30 @@ TEST(MemoryConversion, FaultsInAnOutcomeAreNamed) {
 }
 
 }  // namespace
+
+// The checks of the views find what they are there to find.
+TEST(MemoryConversion, ViewFaultsAreNamed) {
+  EXPECT_EQ(utf8_fault("a\xE6\x97\xA5"), "");
+  EXPECT_NE(utf8_fault("a\xE6\x97"), "");
+  EXPECT_NE(utf8_fault("\xC0\xAF"), "");
+  EXPECT_NE(utf8_fault("\xED\xA0\x80"), "");
+  const std::string good = "<html><body><div class=\"r\"><span class=\"t c2\">x &lt; y</span></div></body></html>";
+  EXPECT_EQ(html_fault(good), "");
+  EXPECT_NE(html_fault("<html><body><div>x < y</div></body></html>"), "");
+  EXPECT_NE(html_fault("<html><body><div>x > y</div></body></html>"), "");
+  EXPECT_NE(html_fault("<html><body><div><script>x</script></div></body></html>"), "");
+  EXPECT_NE(html_fault("<html><body><div></span></div></body></html>"), "");
+  EXPECT_NE(html_fault("<html><body><div>"), "");
+}
+
+// Markup and invalid bytes reach both views as text.
+TEST(MemoryConversion, ViewsOfAHostileSourceAreSound) {
+  const std::string source = "program p\n  print *, \"</div><script>x</script>\xFF\"\nend program p\n";
+  const ConversionOutcome page = convert_in_memory(source, 0, {ChartFormat::kHtml, SourceEncoding::kDetect, AmbiguousWidth::kNarrow});
+  EXPECT_EQ(html_fault(page.chart), "");
+  EXPECT_NE(page.chart.find("&lt;/div&gt;&lt;script&gt;x&lt;/script&gt;\xEF\xBF\xBD"), std::string::npos);
+  const ConversionOutcome text = convert_in_memory(source, 0, {ChartFormat::kUtf8, SourceEncoding::kDetect, AmbiguousWidth::kNarrow});
+  EXPECT_EQ(utf8_fault(text.chart), "");
+  // The chart itself keeps the source's bytes.
+  EXPECT_NE(convert_in_memory(source).chart.find("</div><script>x</script>\xFF"), std::string::npos);
+}

@@ -115,6 +115,8 @@ void clear_workspace_after_run() {
   clear_part(ws.building, offsetof(BuildingPart, closing_rows));
   clear_part(ws.composition, offsetof(CompositionPart, row_widths));
   clear_part(ws.writing);
+  clear_part(ws.decoding);
+  clear_part(ws.view, offsetof(ViewPart, warnings));
 }
 
 void load_piece(const SourcePiece& piece) {
