@@ -8,7 +8,7 @@
 
 ChartCell glyph_cell(CellKind kind, std::uint32_t value) {
   const std::uint32_t width = kind == kCellGlyph2 ? 2 : kind == kCellGlyph4 ? 4 : 6;
-  return ChartCell{kind, value, 0, width};
+  return ChartCell{kind, value, width};
 }
 
 ChartCell connector_level(ConnectorKind connector_kind) { return glyph_cell(kCellGlyph2, connector_kind); }
@@ -122,7 +122,7 @@ void copy_template() {
 void append_text_cell() {
   const StatementRecord& record = ws.records.statement_table[ws.building.stmt_index];
   ChartRow& row = current_row();
-  append_cell(row, ChartCell{kCellText, ws.building.stmt_index, record.operand_offset, record.text_length});
+  append_cell(row, ChartCell{kCellText, ws.building.stmt_index, record.text_length});
   row.row_marker = record.marker;
 }
 

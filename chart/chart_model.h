@@ -22,7 +22,6 @@ enum CellKind : char {
 struct ChartCell {
   CellKind cell_kind;
   std::uint32_t cell_value;  // the table entry, or the statement record's index
-  std::uint32_t cell_aux;    // a text cell's operand_offset; informational, never drawn
   std::uint32_t cell_width;
 };
 

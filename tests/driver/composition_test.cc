@@ -59,7 +59,7 @@ class CompositionTest : public ConversionTest {
   static void spacer(ChartRow& row) { glyph(row, kCellGlyph2, kGlyphSpacer); }
   void text(ChartRow& row, const std::string& t) {
     const std::uint32_t index = add_text(kKindPlainText, t);
-    append_cell(row, ChartCell{kCellText, index, 0, ws.records.statement_table[index].text_length});
+    append_cell(row, ChartCell{kCellText, index, ws.records.statement_table[index].text_length});
   }
 
   // The chart file's bytes.
