@@ -21,7 +21,7 @@ enum class OptionId {
   kVersion
 };
 
-struct OptionSpec {
+struct OptionEntry {
   OptionId id;
   const char* long_name;
   char short_name;         // 0 when there is none
@@ -30,7 +30,7 @@ struct OptionSpec {
 };
 
 // Every option the program accepts, in the order the help lists them.
-constexpr OptionSpec kOptions[] = {
+constexpr OptionEntry kOptions[] = {
     {OptionId::kFormat, "format", 'f', "sjis|utf8|html",
      "Shift-JIS text (the default), UTF-8 text, HTML page"},
     {OptionId::kSourceEncoding, "source-encoding", 0, "auto|cp932|utf-8",
@@ -47,16 +47,16 @@ constexpr OptionSpec kOptions[] = {
     {OptionId::kVersion, "version", 0, nullptr, "show the version and exit"},
 };
 
-const OptionSpec* find_long(const char* name) {
-  for (const OptionSpec& spec : kOptions) {
-    if (std::strcmp(spec.long_name, name) == 0) return &spec;
+const OptionEntry* find_long(const char* name) {
+  for (const OptionEntry& option : kOptions) {
+    if (std::strcmp(option.long_name, name) == 0) return &option;
   }
   return nullptr;
 }
 
-const OptionSpec* find_short(char name) {
-  for (const OptionSpec& spec : kOptions) {
-    if (spec.short_name != 0 && spec.short_name == name) return &spec;
+const OptionEntry* find_short(char name) {
+  for (const OptionEntry& option : kOptions) {
+    if (option.short_name != 0 && option.short_name == name) return &option;
   }
   return nullptr;
 }
@@ -91,8 +91,8 @@ bool read_count(const std::string& given, unsigned& count) {
 }
 
 // Takes the option's value; false when it is not one the option accepts.
-bool apply_value(const OptionSpec& spec, const std::string& value, CliOptions& options) {
-  switch (spec.id) {
+bool apply_value(const OptionEntry& option, const std::string& value, CliOptions& options) {
+  switch (option.id) {
     case OptionId::kFormat:
       return choose(kFormats, value, options.view.format);
     case OptionId::kSourceEncoding:
@@ -109,8 +109,8 @@ bool apply_value(const OptionSpec& spec, const std::string& value, CliOptions& o
   }
 }
 
-void apply(const OptionSpec& spec, CliOptions& options) {
-  switch (spec.id) {
+void apply(const OptionEntry& option, CliOptions& options) {
+  switch (option.id) {
     case OptionId::kHelp:
       options.action = CliAction::kHelp;
       break;
@@ -138,39 +138,39 @@ struct ArgumentReader {
   int next;  // the argument after the one being read
 };
 
-bool give_value(const OptionSpec& spec, const std::string& value, CliParse& parse) {
-  if (apply_value(spec, value, parse.options)) return true;
-  parse.error = "invalid value '" + value + "' for --" + spec.long_name + " (" + spec.value_name + ")";
+bool give_value(const OptionEntry& option, const std::string& value, CliParse& parse) {
+  if (apply_value(option, value, parse.options)) return true;
+  parse.error = "invalid value '" + value + "' for --" + option.long_name + " (" + option.value_name + ")";
   return false;
 }
 
 // An option's value: after "=", the rest of a short option's cluster, or the
 // next argument.
-bool take_value(const OptionSpec& spec, const char* attached, ArgumentReader& reader, CliParse& parse) {
-  if (attached != nullptr) return give_value(spec, attached, parse);
+bool take_value(const OptionEntry& option, const char* attached, ArgumentReader& reader, CliParse& parse) {
+  if (attached != nullptr) return give_value(option, attached, parse);
   if (reader.next >= reader.argc) {
-    parse.error = std::string("--") + spec.long_name + " needs a value (" + spec.value_name + ")";
+    parse.error = std::string("--") + option.long_name + " needs a value (" + option.value_name + ")";
     return false;
   }
-  return give_value(spec, reader.argv[reader.next++], parse);
+  return give_value(option, reader.argv[reader.next++], parse);
 }
 
 bool read_long_option(const char* arg, ArgumentReader& reader, CliParse& parse) {
   const std::string text(arg + 2);
   const std::size_t equals = text.find('=');
   const std::string name = text.substr(0, equals);
-  const OptionSpec* spec = find_long(name.c_str());
-  if (spec == nullptr) {
+  const OptionEntry* option = find_long(name.c_str());
+  if (option == nullptr) {
     parse.error = "unknown option '--" + name + "'";
     return false;
   }
   const char* attached = equals == std::string::npos ? nullptr : arg + 2 + equals + 1;
-  if (spec->value_name != nullptr) return take_value(*spec, attached, reader, parse);
+  if (option->value_name != nullptr) return take_value(*option, attached, reader, parse);
   if (attached != nullptr) {
     parse.error = "--" + name + " takes no value";
     return false;
   }
-  apply(*spec, parse.options);
+  apply(*option, parse.options);
   return true;
 }
 
@@ -178,13 +178,13 @@ bool read_long_option(const char* arg, ArgumentReader& reader, CliParse& parse) 
 // value ("-j4", "-o DIR").
 bool read_short_options(const char* arg, ArgumentReader& reader, CliParse& parse) {
   for (const char* c = arg + 1; *c != '\0'; ++c) {
-    const OptionSpec* spec = find_short(*c);
-    if (spec == nullptr) {
+    const OptionEntry* option = find_short(*c);
+    if (option == nullptr) {
       parse.error = std::string("unknown option '-") + *c + "'";
       return false;
     }
-    if (spec->value_name != nullptr) return take_value(*spec, c[1] != '\0' ? c + 1 : nullptr, reader, parse);
-    apply(*spec, parse.options);
+    if (option->value_name != nullptr) return take_value(*option, c[1] != '\0' ? c + 1 : nullptr, reader, parse);
+    apply(*option, parse.options);
   }
   return true;
 }
@@ -248,17 +248,17 @@ namespace {
 
 std::string options_text() {
   std::string text = "Options:\n";
-  for (const OptionSpec& spec : kOptions) {
-    std::string names = spec.short_name != 0 ? std::string("  -") + spec.short_name + ", " : std::string("      ");
-    names += std::string("--") + spec.long_name;
-    if (spec.value_name != nullptr) names += std::string("=") + spec.value_name;
+  for (const OptionEntry& option : kOptions) {
+    std::string names = option.short_name != 0 ? std::string("  -") + option.short_name + ", " : std::string("      ");
+    names += std::string("--") + option.long_name;
+    if (option.value_name != nullptr) names += std::string("=") + option.value_name;
     if (names.size() < 28) {
       names.resize(28, ' ');
     } else {
       names += "\n" + std::string(28, ' ');
     }
     // A help text of two lines goes on under the first.
-    std::string help = spec.help;
+    std::string help = option.help;
     for (std::size_t at = help.find('\n'); at != std::string::npos; at = help.find('\n', at + 1)) {
       help.insert(at + 1, std::string(28, ' '));
     }
