@@ -12,6 +12,7 @@
 #include "app/cli_convert.h"
 #include "app/cli_options.h"
 #include "app/legend.h"
+#include "app/workspace_memory.h"
 #include "driver/edition.h"
 
 namespace {
@@ -47,5 +48,7 @@ int main(int argc, char** argv) {
   }
   const CliOptions& options = parse.options;
   if (!options.output_dir.empty()) return convert_tree(options);
-  return convert_file(options, options.operands[0], options.operands[1]);
+  const std::string& source = options.operands[0];
+  if (source_size(source) >= kLargePageSourceBytes) prefer_large_workspace_pages();
+  return convert_file(options, source, options.operands[1]);
 }

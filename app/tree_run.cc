@@ -30,6 +30,7 @@
 #include "app/tree_index.h"
 #include "app/tree_progress.h"
 #include "app/tree_walk.h"
+#include "app/workspace_memory.h"
 #include "chart/chart_model.h"
 #include "classify/statement_records.h"
 #include "driver/messages.h"
@@ -162,6 +163,7 @@ bool read_index(int descriptor, std::uint32_t& index) {
   report_descriptor = reports;
   set_message_sink(send_line);
   set_before_fatal_exit(send_fatal_end);
+  prefer_large_workspace_pages();
   for (std::uint32_t index = 0; read_index(commands, index) && index < jobs.size();) {
     const int status = convert_file(options, jobs[index].source, jobs[index].chart);
     send_warning_count();

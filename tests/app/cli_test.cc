@@ -187,6 +187,22 @@ TEST_F(CliTest, DashIsStandardInputAndOutput) {
   EXPECT_EQ(read_file(dir.path("-")), expected);
 }
 
+// A large source is converted over large pages, a piped one is not: the
+// charts are the same bytes.
+TEST_F(CliTest, LargeSourceGivesTheSameChartWhateverItsPages) {
+  std::string source = "program p\n";
+  for (int i = 0; source.size() < 300 * 1024; ++i) {
+    source += "  do i = 1, n\n    if (a(i) > 0) then\n      call s(i)\n    else\n      x = " + std::to_string(i) +
+              "\n    end if\n  end do\n";
+  }
+  source += "end program p\n";
+  const ProgramResult from_file = convert(source);
+  ASSERT_EQ(from_file.status, 0);
+  const ProgramResult piped = run_program(kProgram, {"-", "-"}, dir.path(""), source);
+  EXPECT_EQ(piped.status, 0);
+  EXPECT_EQ(piped.out, read_file(chart()));
+}
+
 // The message lines parse as gcc's do, for editors that jump to them.
 TEST_F(CliTest, MessagesHaveTheFormEditorsJumpFrom) {
   const ProgramResult r = convert("subroutine s\n  x = 1\n\n  end select\nend subroutine s\n");
