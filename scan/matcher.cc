@@ -58,6 +58,7 @@ namespace {
 // the end of the text (NUL, line feed, 0xFF) counts as a blank.
 struct ClassTables {
   std::uint8_t left[256];
+  std::uint8_t left_bit[256];  // 1 << (left class - 1)
   std::uint8_t right[256];
   bool ends_text[256];
 };
@@ -78,6 +79,7 @@ constexpr ClassTables make_class_tables() {
   ClassTables tables{};
   for (unsigned c = 0; c < 256; ++c) {
     tables.left[c] = neighbour_class(c);
+    tables.left_bit[c] = static_cast<std::uint8_t>(1u << (neighbour_class(c) - 1));
     tables.right[c] = ends_text_byte(c) ? kClassBlank : neighbour_class(c);
     tables.ends_text[c] = ends_text_byte(c);
   }
@@ -302,6 +304,14 @@ void index_patterns() {
       }
     }
   }
+  // A blank or tab never begins a token, so no bucket of theirs is tried.
+  for (std::uint32_t c = 0; c < kBucketCount; ++c) {
+    std::uint8_t classes = 0;
+    for (std::uint32_t left = 1; left <= kNeighbourClasses; ++left) {
+      if (ws.matching.bucket_sizes[left - 1][c] != 0) classes = static_cast<std::uint8_t>(classes | 1u << (left - 1));
+    }
+    ws.matching.bucket_classes[c] = is_blank_or_tab(static_cast<char>(c)) ? 0 : classes;
+  }
 }
 
 void match_line() {
@@ -313,17 +323,18 @@ void match_line() {
     ws.matching.byte_stamps[line[c]] = stamp;
     ws.matching.last_columns[line[c]] = static_cast<std::uint8_t>(c);
   }
-  std::uint32_t col = ws.matching.scan_start_column;
   // The first non-blank column, where the Meridol label rows may match.
-  std::uint32_t first = col;
+  std::uint32_t first = ws.matching.scan_start_column;
   while (first < end && is_blank_or_tab(static_cast<char>(line[first]))) ++first;
   ws.matching.line_start_known = first < end;
   ws.matching.line_start_column = first;
-  for (; col < end; ++col) {
+  // The blanks before it begin no token.
+  const std::uint8_t* const bucket_classes = ws.matching.bucket_classes;
+  for (std::uint32_t col = first; col < end; ++col) {
     const unsigned char line_char = line[col];
-    const std::uint32_t left = (col == 0 ? kClassBlank : kClasses.left[line[col - 1]]) - 1;
-    const std::uint32_t size = ws.matching.bucket_sizes[left][line_char];
-    if (size == 0 || is_blank_or_tab(static_cast<char>(line_char))) continue;
-    try_bucket_at(col, ws.matching.row_buckets[left][line_char], size);
+    const std::uint32_t left_bit = col == 0 ? 1u << (kClassBlank - 1) : kClasses.left_bit[line[col - 1]];
+    if ((bucket_classes[line_char] & left_bit) == 0) continue;
+    const std::uint32_t left = static_cast<std::uint32_t>(std::countr_zero(left_bit));
+    try_bucket_at(col, ws.matching.row_buckets[left][line_char], ws.matching.bucket_sizes[left][line_char]);
   }
 }

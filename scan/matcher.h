@@ -48,6 +48,9 @@ struct MatchingPart {
   // before it and the column's character (see note [first-character-index]).
   std::uint8_t row_buckets[kNeighbourClasses][kBucketCount][kCompiledPatternCapacity];
   std::uint8_t bucket_sizes[kNeighbourClasses][kBucketCount];
+  // For each byte, a bit for each class before it (bit class - 1) whose
+  // bucket holds a row: one test per column passes over the rest.
+  std::uint8_t bucket_classes[kBucketCount];
   // Tokens that hold a blank, which never matches, so they are never found.
   bool token_holds_blank[kCompiledPatternCapacity][kTokensPerPattern];
   // The first eight bytes of each row's token 0 and the mask of those it has,
