@@ -284,6 +284,11 @@ void index_patterns() {
     ws.matching.first_word_masks[r] = mask;
     ws.matching.first_token_groups[r] = static_cast<std::uint8_t>(r);
     for (std::uint32_t earlier = 0; earlier < r; ++earlier) {
+      // Rows whose first words differ cannot share token 0.
+      if (ws.matching.first_words[earlier] != ws.matching.first_words[r] ||
+          ws.matching.first_word_masks[earlier] != mask) {
+        continue;
+      }
       if (same_first_token(earlier, r)) {
         ws.matching.first_token_groups[r] = static_cast<std::uint8_t>(earlier);
         break;
@@ -295,10 +300,12 @@ void index_patterns() {
     const CompiledPattern& row = ws.patterns.compiled_patterns[r];
     if (row.token_count == 0) break;
     const PatternToken& first = row.tokens[0];
+    // An empty token 0 stands in every bucket, any other in its first byte's.
+    const std::uint32_t first_bucket = first.length == 0 ? 0 : static_cast<unsigned char>(first.text[0]);
+    const std::uint32_t last_bucket = first.length == 0 ? kBucketCount - 1 : first_bucket;
     for (std::uint32_t left = 1; left <= kNeighbourClasses; ++left) {
       if (first.left_kind < left) continue;
-      for (std::uint32_t c = 0; c < kBucketCount; ++c) {
-        if (first.length != 0 && static_cast<unsigned char>(first.text[0]) != c) continue;
+      for (std::uint32_t c = first_bucket; c <= last_bucket; ++c) {
         std::uint8_t& size = ws.matching.bucket_sizes[left - 1][c];
         ws.matching.row_buckets[left - 1][c][size++] = static_cast<std::uint8_t>(r);
       }
