@@ -5,6 +5,15 @@
 // source of a tree (app/tree_run.cc).  Messages are lines on standard error
 // (app/cli_messages.cc); the exit status is 0 after a conversion (3 with
 // --strict when it warned), 1 after a fatal message and 2 for a usage error.
+
+// [startup]
+// A typical Fortran source is small, and converting it takes less time than
+// starting the program.  Linked against the shared C++ runtime, the loader
+// spent three quarters of a small run's instructions (1.7 of 2.2 million)
+// relocating that library; so the programs carry the parts of the runtime
+// they use and load only the C library, as the copy they are measured
+// against does.  Sanitized builds keep the shared runtime the sanitizers
+// expect.
 #include <cstdio>
 #include <cstring>
 #include <string>
