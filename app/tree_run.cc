@@ -131,16 +131,16 @@ static_assert(offsetof(Workspace, run) == 0 && KMT_PART_FOLLOWS(run, RunPart, re
 void clear_workspace_for_next_run() {
   const auto clear = [](auto& part, std::size_t state_bytes) { std::memset(static_cast<void*>(&part), 0, state_bytes); };
   clear(ws.run, sizeof ws.run);
-  clear(ws.reading, sizeof ws.reading);
+  clear(ws.reading, offsetof(ReadingPart, read_buffer));
   clear(ws.decoding, sizeof ws.decoding);
   clear(ws.patterns, sizeof ws.patterns);
   clear(ws.normalisation, sizeof ws.normalisation);
-  clear(ws.matching, sizeof ws.matching);
+  clear(ws.matching, offsetof(MatchingPart, row_buckets));
   clear(ws.records, offsetof(RecordsPart, statement_table));
   clear(ws.tracking, offsetof(TrackingPart, label_stack));
   clear(ws.building, offsetof(BuildingPart, closing_rows));
   clear(ws.composition, offsetof(CompositionPart, row_widths));
-  clear(ws.writing, sizeof ws.writing);
+  clear(ws.writing, offsetof(WritingPart, write_buffer));
   clear(ws.view, offsetof(ViewPart, warnings));
 }
 

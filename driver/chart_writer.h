@@ -7,8 +7,9 @@
 
 // The writer's part of the workspace: line-end-translated bytes not yet written.
 struct WritingPart {
-  char write_buffer[kWriteBufferCapacity];
   std::size_t write_length;
+  // ---- Tables: written before they are read, never cleared ----
+  char write_buffer[kWriteBufferCapacity];  // write_length bytes not yet written
 };
 
 // Writes a text row up to its terminator; each line feed becomes CR LF.

@@ -9,7 +9,6 @@
 // The reader's part of the workspace: raw bytes not yet cut into lines, and
 // where the piece in raw_line stands in its physical line.
 struct ReadingPart {
-  unsigned char read_buffer[kReadBufferCapacity];
   std::size_t read_position;
   std::size_t read_length;
   bool read_exhausted;
@@ -23,6 +22,8 @@ struct ReadingPart {
   // line (CR LF counts once, a lone CR ends none); the pieces of a long line
   // share its number.
   std::uint32_t source_line;
+  // ---- Tables: written before they are read, never cleared ----
+  unsigned char read_buffer[kReadBufferCapacity];  // read_length bytes read
 };
 
 // Opens nothing: reads from input_file.  Fills raw_line with the next line,

@@ -45,8 +45,8 @@ struct MatchingPart {
   std::uint32_t line_start_column;
   bool line_start_known;
   // The rows that can begin at a column, by the class of the character
-  // before it and the column's character (see note [first-character-index]).
-  std::uint8_t row_buckets[kNeighbourClasses][kBucketCount][kCompiledPatternCapacity];
+  // before it and the column's character (see note [first-character-index]):
+  // how many, and in row_buckets below, which.
   std::uint8_t bucket_sizes[kNeighbourClasses][kBucketCount];
   // For each byte, a bit for each class before it (bit class - 1) whose
   // bucket holds a row: one test per column passes over the rest.
@@ -60,6 +60,9 @@ struct MatchingPart {
   // The first row whose token 0 is the same as this row's (text, kinds and
   // where it may stand): at one column they are found, or not, together.
   std::uint8_t first_token_groups[kCompiledPatternCapacity];
+  // ---- Tables: written before they are read, never cleared ----
+  // Of each bucket, the first bucket_sizes entries are its rows, in table order.
+  std::uint8_t row_buckets[kNeighbourClasses][kBucketCount][kCompiledPatternCapacity];
 };
 
 // Sorts the compiled rows by the first character of their first token, once
