@@ -128,6 +128,11 @@ bool token_found_at(const PatternToken& token, bool holds_blank, std::uint32_t c
   const char* line = ws.run.work_line + column;
   const char* quotes = ws.normalisation.quote_mask + column;
   const char* taken = ws.normalisation.taken_mask + column;
+  if (length <= 8) {  // most tokens: one word
+    const std::uint64_t differs =
+        (word_at(line) ^ word_at(token.text)) | (word_at(quotes) ^ kBlanks) | (word_at(taken) ^ kBlanks);
+    return (differs & byte_mask(length)) == 0;
+  }
   for (std::uint32_t j = 0; j < length; j += 8) {
     const std::uint64_t mask = byte_mask(length - j);
     const std::uint64_t differs = (word_at(line + j) ^ word_at(token.text + j)) |
