@@ -108,6 +108,7 @@ std::uint32_t find_text_end() {
 
 static_assert(std::endian::native == std::endian::little, "the word masks assume little-endian words");
 static_assert(kTokenTextCapacity % 8 == 0, "a token's text is read in whole words");
+static_assert(kCompiledPatternCapacity < 255, "a row, and a row + 1, is kept in one byte");
 
 constexpr std::uint64_t kBlanks = 0x2020202020202020;
 
@@ -275,6 +276,11 @@ void match_rest(std::uint32_t row_index) {
 }
 
 void index_patterns() {
+  // The rows that lead their first-token group, chained by the first byte of
+  // their first word (row + 1, latest first; 0 ends a chain): a row can only
+  // join a leader that begins as it does, and no two leaders share a token.
+  std::uint8_t leader_heads[kBucketCount] = {};
+  std::uint8_t earlier_leaders[kCompiledPatternCapacity] = {};
   for (std::uint32_t r = 0; r < ws.matching.pattern_count; ++r) {
     const CompiledPattern& row = ws.patterns.compiled_patterns[r];
     for (std::uint32_t t = 0; t < row.token_count && t < kTokensPerPattern; ++t) {
@@ -288,16 +294,18 @@ void index_patterns() {
     ws.matching.first_words[r] = word_at(first.text) & mask;
     ws.matching.first_word_masks[r] = mask;
     ws.matching.first_token_groups[r] = static_cast<std::uint8_t>(r);
-    for (std::uint32_t earlier = 0; earlier < r; ++earlier) {
+    const std::uint8_t first_byte = static_cast<std::uint8_t>(ws.matching.first_words[r]);
+    for (std::uint32_t leader = leader_heads[first_byte]; leader != 0; leader = earlier_leaders[leader - 1]) {
       // Rows whose first words differ cannot share token 0.
-      if (ws.matching.first_words[earlier] != ws.matching.first_words[r] ||
-          ws.matching.first_word_masks[earlier] != mask) {
-        continue;
-      }
-      if (same_first_token(earlier, r)) {
-        ws.matching.first_token_groups[r] = static_cast<std::uint8_t>(earlier);
+      if (ws.matching.first_words[leader - 1] == ws.matching.first_words[r] &&
+          ws.matching.first_word_masks[leader - 1] == mask && same_first_token(leader - 1, r)) {
+        ws.matching.first_token_groups[r] = static_cast<std::uint8_t>(leader - 1);
         break;
       }
+    }
+    if (ws.matching.first_token_groups[r] == r) {
+      earlier_leaders[r] = leader_heads[first_byte];
+      leader_heads[first_byte] = static_cast<std::uint8_t>(r + 1);
     }
   }
   std::memset(ws.matching.bucket_sizes, 0, sizeof ws.matching.bucket_sizes);
