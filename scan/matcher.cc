@@ -58,9 +58,7 @@ namespace {
 // the end of the text (NUL, line feed, 0xFF) counts as a blank.
 struct ClassTables {
   std::uint8_t left[256];
-  std::uint8_t left_bit[256];  // 1 << (left class - 1)
   std::uint8_t right[256];
-  bool ends_text[256];
 };
 
 constexpr std::uint8_t neighbour_class(unsigned c) {
@@ -79,9 +77,7 @@ constexpr ClassTables make_class_tables() {
   ClassTables tables{};
   for (unsigned c = 0; c < 256; ++c) {
     tables.left[c] = neighbour_class(c);
-    tables.left_bit[c] = static_cast<std::uint8_t>(1u << (neighbour_class(c) - 1));
     tables.right[c] = ends_text_byte(c) ? kClassBlank : neighbour_class(c);
-    tables.ends_text[c] = ends_text_byte(c);
   }
   return tables;
 }
@@ -352,9 +348,8 @@ void match_line() {
   const std::uint8_t* const bucket_classes = ws.matching.bucket_classes;
   for (std::uint32_t col = first; col < end; ++col) {
     const unsigned char line_char = line[col];
-    const std::uint32_t left_bit = col == 0 ? 1u << (kClassBlank - 1) : kClasses.left_bit[line[col - 1]];
-    if ((bucket_classes[line_char] & left_bit) == 0) continue;
-    const std::uint32_t left = static_cast<std::uint32_t>(std::countr_zero(left_bit));
+    const std::uint32_t left = (col == 0 ? kClassBlank : kClasses.left[line[col - 1]]) - 1;
+    if ((bucket_classes[line_char] >> left & 1u) == 0) continue;
     try_bucket_at(col, ws.matching.row_buckets[left][line_char], ws.matching.bucket_sizes[left][line_char]);
   }
 }
