@@ -6,8 +6,8 @@
 // A small source gains nothing from them and loses by them, because each
 // table it touches at all is then cleared in large-page steps; so the
 // command line asks for them only when the source is at least
-// kLargePageSourceBytes (where both were measured to be about even lay
-// near 100 KiB).  The tree workers ask for them always: a worker converts
+// kLargePageSourceBytes (the two page sizes measured about even near
+// 100 KiB).  The tree workers ask for them always: a worker converts
 // file after file over the same pages, and they stay.  The advice changes
 // nothing but the size of pages; the charts are the same bytes.
 #include "app/workspace_memory.h"
