@@ -20,6 +20,7 @@ set(KMT_CONVERSION_SOURCES
   scan/pattern_compiler.cc
   scan/normalise.cc
   scan/matcher.cc
+  scan/match_memo.cc
   classify/statement_records.cc
   classify/tracking.cc
   classify/classifier.cc

@@ -41,6 +41,14 @@ inline constexpr std::size_t kBucketCount = 256;
 inline constexpr std::size_t kNeighbourClasses = 4;
 // Every match claims its first column, so a line has at most one match per column.
 inline constexpr std::size_t kMatchListCapacity = kLineCapacity;
+// The matcher's memo of lines already scanned (note [match-memo] in
+// scan/match_memo.cc): hash slots, lines, and the bytes of their keys and
+// matches.  A 31,000-line source of 8,300 distinct lines keeps about 0.7 MiB;
+// a full memo only stops remembering.
+inline constexpr std::size_t kMatchMemoSlotCapacity = 1 << 15;
+inline constexpr std::size_t kMatchMemoFirstSlotCount = 1 << 10;
+inline constexpr std::size_t kMatchMemoEntryCapacity = 1 << 14;
+inline constexpr std::size_t kMatchMemoByteCapacity = 1 << 21;
 
 // Statement records.
 inline constexpr std::uint32_t kStatementCapacity = 100010;

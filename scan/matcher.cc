@@ -51,6 +51,7 @@
 
 #include "driver/workspace.h"
 #include "scan/keyword_rows.h"
+#include "scan/match_memo.h"
 
 namespace {
 
@@ -245,6 +246,31 @@ bool same_first_token(std::uint32_t a, std::uint32_t b) {
          x.right_kind == y.right_kind && is_line_start_row(a) == is_line_start_row(b);
 }
 
+// Tries the rows at every column of the line where one can begin (see note
+// [first-character-index]).
+void scan_line() {
+  const std::uint32_t end = ws.matching.text_end;
+  const unsigned char* line = reinterpret_cast<const unsigned char*>(ws.run.work_line);
+  const std::uint32_t stamp = ++ws.matching.line_stamp;
+  for (std::uint32_t c = 0; c < end; ++c) {
+    ws.matching.byte_stamps[line[c]] = stamp;
+    ws.matching.last_columns[line[c]] = static_cast<std::uint8_t>(c);
+  }
+  // The first non-blank column, where the Meridol label rows may match.
+  std::uint32_t first = ws.matching.scan_start_column;
+  while (first < end && is_blank_or_tab(static_cast<char>(line[first]))) ++first;
+  ws.matching.line_start_known = first < end;
+  ws.matching.line_start_column = first;
+  // The blanks before it begin no token.
+  const std::uint8_t* const bucket_classes = ws.matching.bucket_classes;
+  for (std::uint32_t col = first; col < end; ++col) {
+    const unsigned char line_char = line[col];
+    const std::uint32_t left = (col == 0 ? kClassBlank : kClasses.left[line[col - 1]]) - 1;
+    if ((bucket_classes[line_char] >> left & 1u) == 0) continue;
+    try_bucket_at(col, ws.matching.row_buckets[left][line_char], ws.matching.bucket_sizes[left][line_char]);
+  }
+}
+
 }  // namespace
 
 void reset_matches() {
@@ -272,6 +298,7 @@ void match_rest(std::uint32_t row_index) {
 }
 
 void index_patterns() {
+  forget_matches();
   // The rows that lead their first-token group, chained by the first byte of
   // their first word (row + 1, latest first; 0 ends a chain): a row can only
   // join a leader that begins as it does, and no two leaders share a token.
@@ -331,25 +358,8 @@ void index_patterns() {
 }
 
 void match_line() {
-  const std::uint32_t end = find_text_end();
-  ws.matching.text_end = end;
-  const unsigned char* line = reinterpret_cast<const unsigned char*>(ws.run.work_line);
-  const std::uint32_t stamp = ++ws.matching.line_stamp;
-  for (std::uint32_t c = 0; c < end; ++c) {
-    ws.matching.byte_stamps[line[c]] = stamp;
-    ws.matching.last_columns[line[c]] = static_cast<std::uint8_t>(c);
-  }
-  // The first non-blank column, where the Meridol label rows may match.
-  std::uint32_t first = ws.matching.scan_start_column;
-  while (first < end && is_blank_or_tab(static_cast<char>(line[first]))) ++first;
-  ws.matching.line_start_known = first < end;
-  ws.matching.line_start_column = first;
-  // The blanks before it begin no token.
-  const std::uint8_t* const bucket_classes = ws.matching.bucket_classes;
-  for (std::uint32_t col = first; col < end; ++col) {
-    const unsigned char line_char = line[col];
-    const std::uint32_t left = (col == 0 ? kClassBlank : kClasses.left[line[col - 1]]) - 1;
-    if ((bucket_classes[line_char] >> left & 1u) == 0) continue;
-    try_bucket_at(col, ws.matching.row_buckets[left][line_char], ws.matching.bucket_sizes[left][line_char]);
-  }
+  ws.matching.text_end = find_text_end();
+  if (recall_matches()) return;
+  scan_line();
+  remember_matches();
 }

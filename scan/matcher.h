@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "driver/capacities.h"
+#include "scan/match_memo.h"
 
 // The last column a scan looks at; lines are shorter, so it never takes effect.
 inline constexpr std::uint32_t kScanEndColumn = 999;
@@ -60,9 +61,12 @@ struct MatchingPart {
   // The first row whose token 0 is the same as this row's (text, kinds and
   // where it may stand): at one column they are found, or not, together.
   std::uint8_t first_token_groups[kCompiledPatternCapacity];
+  // Lines already scanned in this run (scan/match_memo.h).
+  MatchMemoState memo;
   // ---- Tables: written before they are read, never cleared ----
   // Of each bucket, the first bucket_sizes entries are its rows, in table order.
   std::uint8_t row_buckets[kNeighbourClasses][kBucketCount][kCompiledPatternCapacity];
+  MatchMemoTables memo_tables;
 };
 
 // Sorts the compiled rows by the first character of their first token, once

@@ -185,6 +185,10 @@ class IndexedMatcherTest : public ConversionTest {
     ws.normalisation = carried;
     const Result indexed = run(match_line);
     EXPECT_TRUE(every_row == indexed) << "line: " << line;
+    // The same line again comes from the matcher's memo when it fits there.
+    ws.normalisation = carried;
+    const Result recalled = run(match_line);
+    EXPECT_TRUE(every_row == recalled) << "recalled line: " << line;
     ++lines_checked_;
   }
 

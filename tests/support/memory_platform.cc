@@ -109,7 +109,7 @@ void clear_workspace_after_run() {
   clear_part(ws.reading);
   clear_part(ws.patterns);
   clear_part(ws.normalisation);
-  clear_part(ws.matching);
+  clear_part(ws.matching, offsetof(MatchingPart, row_buckets));
   clear_part(ws.records, offsetof(RecordsPart, statement_table));
   clear_part(ws.tracking, offsetof(TrackingPart, label_stack));
   clear_part(ws.building, offsetof(BuildingPart, closing_rows));
