@@ -22,6 +22,7 @@
 
 #include "driver/workspace.h"
 #include "scan/keyword_rows.h"
+#include "scan/line_words.h"
 
 namespace {
 
@@ -33,7 +34,6 @@ static_assert((kMatchMemoFirstSlotCount & (kMatchMemoFirstSlotCount - 1)) == 0 &
                   (kMatchMemoSlotCapacity & (kMatchMemoSlotCapacity - 1)) == 0,
               "slots are taken by a mask of the hash");
 
-constexpr std::uint64_t kBlanks = 0x2020202020202020;
 constexpr std::uint32_t kPackedMatchBytes = 4;
 
 // Both masks of a line where every column is free, for comparing a key that
@@ -53,17 +53,6 @@ constexpr FreeMasks kFreeMasks = make_free_masks();
 MatchMemoState& memo() { return ws.matching.memo; }
 MatchMemoTables& tables() { return ws.matching.memo_tables; }
 
-bool ends_text_byte(unsigned char c) { return c == '\0' || c == '\n' || c == 0xFF; }
-
-std::uint64_t word_at(const char* bytes) {
-  std::uint64_t word;
-  std::memcpy(&word, bytes, sizeof word);
-  return word;
-}
-
-// The low `count` bytes of a word (count at most 8).
-std::uint64_t byte_mask(std::uint32_t count) { return count >= 8 ? ~std::uint64_t{0} : (std::uint64_t{1} << (8 * count)) - 1; }
-
 // The line's text bytes up to and including text_end, eight at a time, the
 // bytes past it masked off.
 std::uint32_t hash_line(std::uint32_t text_end) {
@@ -78,8 +67,8 @@ std::uint32_t hash_line(std::uint32_t text_end) {
 
 bool masks_are_free(std::uint32_t text_end) {
   for (std::uint32_t i = 0; i < text_end; i += 8) {
-    const std::uint64_t differs = (word_at(ws.normalisation.quote_mask + i) ^ kBlanks) |
-                                  (word_at(ws.normalisation.taken_mask + i) ^ kBlanks);
+    const std::uint64_t differs = (word_at(ws.normalisation.quote_mask + i) ^ kBlankWord) |
+                                  (word_at(ws.normalisation.taken_mask + i) ^ kBlankWord);
     if ((differs & byte_mask(text_end - i)) != 0) return false;
   }
   return true;

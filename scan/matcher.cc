@@ -46,11 +46,11 @@
 // its buffer; bytes past the token are masked off, whatever they hold.
 #include "scan/matcher.h"
 
-#include <bit>
 #include <cstring>
 
 #include "driver/workspace.h"
 #include "scan/keyword_rows.h"
+#include "scan/line_words.h"
 #include "scan/match_memo.h"
 
 namespace {
@@ -71,8 +71,6 @@ constexpr std::uint8_t neighbour_class(unsigned c) {
   }
   return kClassOther;
 }
-
-constexpr bool ends_text_byte(unsigned c) { return c == '\0' || c == '\n' || c == 0xFF; }
 
 constexpr ClassTables make_class_tables() {
   ClassTables tables{};
@@ -103,20 +101,8 @@ std::uint32_t find_text_end() {
   return static_cast<std::uint32_t>(end < limit ? end : limit);
 }
 
-static_assert(std::endian::native == std::endian::little, "the word masks assume little-endian words");
 static_assert(kTokenTextCapacity % 8 == 0, "a token's text is read in whole words");
 static_assert(kCompiledPatternCapacity < 255, "a row, and a row + 1, is kept in one byte");
-
-constexpr std::uint64_t kBlanks = 0x2020202020202020;
-
-std::uint64_t word_at(const char* bytes) {
-  std::uint64_t word;
-  std::memcpy(&word, bytes, sizeof word);
-  return word;
-}
-
-// The low `count` bytes of a word (count at most 8).
-std::uint64_t byte_mask(std::uint32_t count) { return count >= 8 ? ~std::uint64_t{0} : (std::uint64_t{1} << (8 * count)) - 1; }
 
 // The character rule for the whole token (see notes [line-tables] and
 // [word-compare]); `holds_blank` says whether its text holds a blank.
@@ -128,13 +114,13 @@ bool token_found_at(const PatternToken& token, bool holds_blank, std::uint32_t c
   const char* taken = ws.normalisation.taken_mask + column;
   if (length <= 8) {  // most tokens: one word
     const std::uint64_t differs =
-        (word_at(line) ^ word_at(token.text)) | (word_at(quotes) ^ kBlanks) | (word_at(taken) ^ kBlanks);
+        (word_at(line) ^ word_at(token.text)) | (word_at(quotes) ^ kBlankWord) | (word_at(taken) ^ kBlankWord);
     return (differs & byte_mask(length)) == 0;
   }
   for (std::uint32_t j = 0; j < length; j += 8) {
     const std::uint64_t mask = byte_mask(length - j);
     const std::uint64_t differs = (word_at(line + j) ^ word_at(token.text + j)) |
-                                  (word_at(quotes + j) ^ kBlanks) | (word_at(taken + j) ^ kBlanks);
+                                  (word_at(quotes + j) ^ kBlankWord) | (word_at(taken + j) ^ kBlankWord);
     if ((differs & mask) != 0) return false;
   }
   return true;
