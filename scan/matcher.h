@@ -78,7 +78,8 @@ void reset_matches();
 
 // Scans work_line column by column and, at each column, tries the compiled
 // rows in table order; each match is recorded in match_list and claims its
-// characters in taken_mask.
+// characters in taken_mask.  A line the memo holds gets the same effects
+// from there, without a scan (scan/match_memo.h).
 void match_line();
 
 // Sets left_class and right_class for a token occurrence at start.
