@@ -32,7 +32,6 @@ struct MatchMemoState {
   std::uint32_t slot_mask;
   // The line being scanned, once recall_matches has kept its key.
   bool key_kept;
-  std::uint32_t key_hash;
   std::uint32_t claims_before;
 };
 
