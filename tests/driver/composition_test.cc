@@ -236,3 +236,22 @@ TEST_F(CompositionTest, TopWithoutBottomStartsItsRunAtItsOwnWidth) {
 }
 
 }  // namespace
+
+// A NUL in a line ends its text there and a line feed inside it becomes
+// CR LF, at every position of a line, across whole words and the tail.
+TEST_F(CompositionTest, NulOrLineFeedInsideALineIsWrittenAsText) {
+  const std::string plain = "abcdefghijklmnopqrs";
+  for (const char inside : {'\0', '\n'}) {
+    for (std::size_t at = 0; at < plain.size(); ++at) {
+      SetUp();
+      std::string line = plain;
+      line[at] = inside;
+      text(add_row(), line);
+      std::string expected = (line + "\n").substr(0, inside == '\0' ? at : std::string::npos);
+      for (std::size_t feed = 0; (feed = expected.find('\n', feed)) != std::string::npos; feed += 2) {
+        expected.replace(feed, 1, "\r\n");
+      }
+      EXPECT_EQ(written(), expected) << "byte " << int{inside} << " at " << at;
+    }
+  }
+}
