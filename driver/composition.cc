@@ -48,6 +48,10 @@ std::uint32_t drawn_cell_count(std::uint32_t r) {
 
 bool is_comment_row(std::uint32_t r) { return ws.building.row_markers[r] == kMarkerComment; }
 
+// The row's stored cells.  Callers take the count and the pointer once:
+// writing a line's bytes could, as far as the compiler knows, change them.
+const StoredCell* row_cells(std::uint32_t r) { return &ws.building.stored_cells[ws.building.row_cell_starts[r]]; }
+
 // A view is written: the line's statement texts are left blank and noted as
 // spans of the line, for the view to decode; a glyph drawn over a span
 // clears its columns.  A view measures a text by its columns (see
@@ -76,8 +80,10 @@ std::uint32_t measure_rows() {
   std::uint32_t deepest = 0;
   for (std::uint32_t r = 0; r < ws.building.chart_row_count; ++r) {
     if (marking_text && ws.decoding.text_is_utf8) measure_texts_for_view(r);
+    const StoredCell* const cells = row_cells(r);
+    const std::uint32_t count = drawn_cell_count(r);
     std::uint32_t width = 0;
-    for (std::uint32_t i = 0; i < drawn_cell_count(r); ++i) width += stored_cell(r, i).cell_width;
+    for (std::uint32_t i = 0; i < count; ++i) width += cells[i].cell_width;
     ws.composition.row_widths[r] = width;
     ws.composition.row_clearings[r] = is_comment_row(r) ? 0 : clearing_column(width);
     if (width > kMaxChartColumns) {
@@ -261,8 +267,10 @@ Line compose_cells(std::uint32_t r, char* text) {
     ws.view.marked_end = 0;
     ws.view.span_count = 0;
   }
+  const StoredCell* const cells = row_cells(r);
+  const std::uint32_t count = drawn_cell_count(r);
   std::uint32_t column = 0;
-  for (std::uint32_t i = 0; i < drawn_cell_count(r); ++i) column += place_cell(text + column, stored_cell(r, i));
+  for (std::uint32_t i = 0; i < count; ++i) column += place_cell(text + column, cells[i]);
   return Line{text, column};
 }
 
