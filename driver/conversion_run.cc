@@ -15,6 +15,7 @@
 #include "driver/source_reader.h"
 #include "driver/workspace.h"
 #include "scan/keyword_table.h"
+#include "scan/line_words.h"
 #include "scan/matcher.h"
 #include "scan/normalise.h"
 #include "scan/pattern_compiler.h"
@@ -111,10 +112,34 @@ constexpr LowerCase make_lower_case() {
 
 constexpr LowerCase kLowerCase = make_lower_case();
 
+constexpr std::uint64_t kEveryByte = 0x0101010101010101;
+constexpr std::uint64_t kHighBits = kEveryByte << 7;
+
+// Nonzero exactly when some byte of the word is zero.
+constexpr std::uint64_t zero_bytes(std::uint64_t word) { return (word - kEveryByte) & ~word & kHighBits; }
+
+// The same lower case, eight bytes at once: a byte below 0x80 whose low
+// seven bits lie in A..Z gains 0x20.  No sum carries into the next byte.
+constexpr std::uint64_t lower_case_word(std::uint64_t word) {
+  const std::uint64_t low_bits = word & ~kHighBits;
+  const std::uint64_t from_a = low_bits + kEveryByte * (0x80 - 'A');
+  const std::uint64_t past_z = low_bits + kEveryByte * (0x80 - 'Z' - 1);
+  const std::uint64_t upper = from_a & ~past_z & ~word & kHighBits;
+  return word | (upper >> 2);
+}
+
+// Whole words up to the word that holds the terminator, then byte by byte;
+// raw_line has a word of room past its last byte.
 void lower_line() {
+  const char* const raw = ws.run.raw_line;
+  char* const work = ws.run.work_line;
   std::size_t i = 0;
-  for (; ws.run.raw_line[i] != '\0'; ++i) ws.run.work_line[i] = kLowerCase.of[static_cast<unsigned char>(ws.run.raw_line[i])];
-  ws.run.work_line[i] = '\0';
+  for (std::uint64_t word; zero_bytes(word = word_at(raw + i)) == 0; i += 8) {
+    const std::uint64_t lower = lower_case_word(word);
+    std::memcpy(work + i, &lower, sizeof lower);
+  }
+  for (; raw[i] != '\0'; ++i) work[i] = kLowerCase.of[static_cast<unsigned char>(raw[i])];
+  work[i] = '\0';
   ws.run.line_length = static_cast<std::uint32_t>(i);
 }
 

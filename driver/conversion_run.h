@@ -15,8 +15,9 @@ struct RunPart {
   std::FILE* input_file;
   std::FILE* output_file;
   // The current physical line (or piece of one) exactly as read; the
-  // classifier takes statement texts from it.
-  char raw_line[kLineCapacity];
+  // classifier takes statement texts from it.  lower_line reads it a word
+  // at a time.
+  char raw_line[kLineCapacity + kWordSlack];
   // The same line lower-cased: every scanning stage works on it, and while
   // the patterns are compiled it holds the pattern text being compiled.
   char work_line[kLineCapacity + kWordSlack];

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -38,6 +39,32 @@ TEST_F(NormaliseTest, LineWhoseFirstByteIsNulIsEmpty) {
   EXPECT_EQ(ws.normalisation.last_nonblank, 0u);
   EXPECT_EQ(ws.normalisation.line_end, 0u);
   EXPECT_EQ(ws.matching.match_count, 0u);
+}
+
+// Lower-casing goes word by word: every byte value, in the first, a middle
+// and the last word of a full piece, and a NUL anywhere ends the line there.
+TEST_F(NormaliseTest, LowerCaseChangesOnlyAToZAndStopsAtTheFirstNul) {
+  const auto lower = [](std::string text) {
+    for (char& c : text) c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    return text;
+  };
+  const auto lowered = [&](const std::string& raw) {
+    std::memcpy(ws.run.raw_line, raw.c_str(), raw.size() + 1);
+    lower_line();
+    return std::string(ws.run.work_line, ws.run.line_length);
+  };
+  for (int byte = 1; byte < 256; ++byte) {
+    std::string raw(kMaxPieceLength, 'Q');
+    for (const std::size_t at : {0, 7, 8, 75, 143, 150}) raw[at] = static_cast<char>(byte);
+    EXPECT_EQ(lowered(raw), lower(raw)) << "byte " << byte;
+  }
+  const std::string letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ@[`{";
+  for (std::size_t end = 0; end <= letters.size(); ++end) {
+    std::string raw = letters;
+    if (end < raw.size()) raw[end] = '\0';
+    EXPECT_EQ(lowered(raw), lower(letters.substr(0, end))) << "NUL at " << end;
+    EXPECT_EQ(ws.run.work_line[end], '\0');
+  }
 }
 
 TEST_F(NormaliseTest, DoubledApostropheTogglesTheLiteralTwice) {
