@@ -53,16 +53,21 @@ void advance_row() {
   ws.building.connector_depths[r] = connectors.connector_depth;
   ws.building.row_cell_starts[r] = ws.building.stored_cell_used;
   ws.building.row_level_starts[r] = ws.building.stored_level_used;
+  // Through pointers taken once: a store into the cells could, as far as the
+  // compiler knows, change the counts it would otherwise read again.
+  StoredCell* const stored = ws.building.stored_cells + ws.building.stored_cell_used;
   for (std::uint32_t i = 0; i < cells; ++i) {
     const ChartCell& cell = row.cells[i];
-    ws.building.stored_cells[ws.building.stored_cell_used++] =
-        StoredCell{cell.cell_kind, static_cast<std::uint16_t>(cell.cell_width), cell.cell_value};
+    stored[i] = StoredCell{cell.cell_kind, static_cast<std::uint16_t>(cell.cell_width), cell.cell_value};
     row.cells[i] = ChartCell{};
   }
+  ws.building.stored_cell_used += cells;
+  std::uint8_t* const kinds = ws.building.stored_levels + ws.building.stored_level_used;
   for (std::uint32_t i = 0; i < levels; ++i) {
-    ws.building.stored_levels[ws.building.stored_level_used++] = static_cast<std::uint8_t>(connectors.levels[i].cell_value);
+    kinds[i] = static_cast<std::uint8_t>(connectors.levels[i].cell_value);
     connectors.levels[i] = ChartCell{};
   }
+  ws.building.stored_level_used += levels;
   row.cell_count = 0;
   row.row_marker = kMarkerUnset;
   connectors.connector_depth = 0;
