@@ -243,6 +243,7 @@ TEST_F(CompositionTest, NulOrLineFeedInsideALineIsWrittenAsText) {
   const std::string plain = "abcdefghijklmnopqrs";
   for (const char inside : {'\0', '\n'}) {
     for (std::size_t at = 0; at < plain.size(); ++at) {
+      TearDown();  // a fresh workspace and chart file for each line
       SetUp();
       std::string line = plain;
       line[at] = inside;
