@@ -48,10 +48,6 @@ std::uint32_t drawn_cell_count(std::uint32_t r) {
 
 bool is_comment_row(std::uint32_t r) { return ws.building.row_markers[r] == kMarkerComment; }
 
-// The row's stored cells.  Callers take the count and the pointer once:
-// writing a line's bytes could, as far as the compiler knows, change them.
-const StoredCell* row_cells(std::uint32_t r) { return &ws.building.stored_cells[ws.building.row_cell_starts[r]]; }
-
 // A view is written: the line's statement texts are left blank and noted as
 // spans of the line, for the view to decode; a glyph drawn over a span
 // clears its columns.  A view measures a text by its columns (see
@@ -80,7 +76,9 @@ std::uint32_t measure_rows() {
   std::uint32_t deepest = 0;
   for (std::uint32_t r = 0; r < ws.building.chart_row_count; ++r) {
     if (marking_text && ws.decoding.text_is_utf8) measure_texts_for_view(r);
-    const StoredCell* const cells = row_cells(r);
+    // The count and the cells are read once: writing a line's bytes could, as
+    // far as the compiler knows, change them.
+    const StoredCell* const cells = &stored_cell(r, 0);
     const std::uint32_t count = drawn_cell_count(r);
     std::uint32_t width = 0;
     for (std::uint32_t i = 0; i < count; ++i) width += cells[i].cell_width;
@@ -267,7 +265,7 @@ Line compose_cells(std::uint32_t r, char* text) {
     ws.view.marked_end = 0;
     ws.view.span_count = 0;
   }
-  const StoredCell* const cells = row_cells(r);
+  const StoredCell* const cells = &stored_cell(r, 0);  // read once, as in measure_rows
   const std::uint32_t count = drawn_cell_count(r);
   std::uint32_t column = 0;
   for (std::uint32_t i = 0; i < count; ++i) column += place_cell(text + column, cells[i]);

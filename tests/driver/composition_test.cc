@@ -235,8 +235,6 @@ TEST_F(CompositionTest, TopWithoutBottomStartsItsRunAtItsOwnWidth) {
   EXPECT_EQ(ws.composition.bracket_start_columns[0], 4u);
 }
 
-}  // namespace
-
 // A NUL in a line ends its text there and a line feed inside it becomes
 // CR LF, at every position of a line, across whole words and the tail.
 TEST_F(CompositionTest, NulOrLineFeedInsideALineIsWrittenAsText) {
@@ -256,3 +254,5 @@ TEST_F(CompositionTest, NulOrLineFeedInsideALineIsWrittenAsText) {
     }
   }
 }
+
+}  // namespace
