@@ -34,6 +34,26 @@ std::uint32_t text_room(std::uint32_t length) {
   return start;
 }
 
+void store_text(StatementRecord& record, const char* text, std::uint32_t length) {
+  // Spans never pass the end of a line, so a text always fits its room.
+  if (length > kMaxPieceLength) length = kMaxPieceLength;
+  record.text_length = length;
+  record.text_start = text_room(length);
+  char* room = ws.records.statement_text + record.text_start;
+  std::memcpy(room, text, length);
+  room[length] = '\n';
+  room[length + 1] = '\0';
+}
+
+// The piece in raw_line holds no NUL before line_length (its first NUL),
+// and a line feed only as its last byte, since the reader ends a piece at
+// its first line feed: so a text of raw_line that ends at or before this
+// column holds neither.
+std::uint32_t unbroken_line_end() {
+  const std::uint32_t length = ws.run.line_length;
+  return length > 0 && ws.run.raw_line[length - 1] == '\n' ? length - 1 : length;
+}
+
 StatementRecord& start_record(std::uint32_t kind, Marker marker, std::uint32_t number) {
   StatementRecord& record = next_slot();
   record.statement_number = number;
@@ -62,7 +82,8 @@ void append_text_record(std::uint32_t kind, Marker marker, std::uint32_t number,
   record.has_text = kYes;
   record.keyword_flag = keyword_flag;
   record.operand_offset = operand_offset;
-  set_statement_text(record, ws.run.raw_line + begin, end - begin);
+  store_text(record, ws.run.raw_line + begin, end - begin);
+  record.text_may_break = end > unbroken_line_end();
   commit_record();
 }
 
@@ -71,14 +92,10 @@ void append_loop_end_record() { append_empty_record(kKindLoopEnd, kMarkerLoopEnd
 StatementRecord& last_record() { return ws.records.statement_table[ws.records.stmt_count - 1]; }
 
 void set_statement_text(StatementRecord& record, const char* text, std::uint32_t length) {
-  // Spans never pass the end of a line, so a text always fits its room.
-  if (length > kMaxPieceLength) length = kMaxPieceLength;
-  record.text_length = length;
-  record.text_start = text_room(length);
-  char* room = ws.records.statement_text + record.text_start;
-  std::memcpy(room, text, length);
-  room[length] = '\n';
-  room[length + 1] = '\0';
+  store_text(record, text, length);
+  const char* const stored = statement_text(record);
+  record.text_may_break = std::memchr(stored, '\0', record.text_length) != nullptr ||
+                          std::memchr(stored, '\n', record.text_length) != nullptr;
 }
 
 const char* statement_text(const StatementRecord& record) {

@@ -12,6 +12,10 @@ struct StatementRecord {
   Marker marker;
   YesNo has_text;
   YesNo keyword_flag;  // on a keyword record that carries text; informational
+  // The text may hold a NUL or a line feed; when false it holds neither,
+  // and composition writes the lines it is copied into without searching
+  // them (see note [plain-lines] in driver/composition.cc).
+  bool text_may_break;
   std::uint32_t text_length;
   std::uint32_t operand_offset;  // from the text's start to the keyword's operand
   // Where the record's text (its characters, a line feed and a terminator)
@@ -58,7 +62,8 @@ void append_loop_end_record();
 StatementRecord& last_record();
 
 // Gives the record the text of `length` characters at `text`, followed by a
-// line feed and a terminator (see note [statement-text]).
+// line feed and a terminator (see note [statement-text]), and searches the
+// text for a NUL or a line feed.
 void set_statement_text(StatementRecord& record, const char* text, std::uint32_t length);
 
 // The record's text: its characters, a line feed and a terminator.

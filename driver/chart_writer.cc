@@ -53,9 +53,10 @@ void write_chart_text(const char* text) {
 
 // Most lines hold neither a NUL (which ends the text early) nor a line feed
 // before their last byte: they go into the buffer in one copy.
-void write_chart_line(const char* line, std::size_t length) {
+void write_chart_line(const char* line, std::size_t length, bool may_break) {
   const std::size_t body = length - 1;
-  const bool plain = std::memchr(line, '\0', body) == nullptr && std::memchr(line, '\n', body) == nullptr;
+  const bool plain =
+      !may_break || (std::memchr(line, '\0', body) == nullptr && std::memchr(line, '\n', body) == nullptr);
   if (!plain || kWriteBufferCapacity - ws.writing.write_length < body + 2) {
     write_chart_text(line);
     return;

@@ -16,8 +16,10 @@ struct WritingPart {
 void write_chart_text(const char* text);
 
 // Writes a composed line of `length` bytes whose last byte is its line feed,
-// exactly as write_chart_text would write it.
-void write_chart_line(const char* line, std::size_t length);
+// exactly as write_chart_text would write it.  Only a line that `may_break`
+// is searched for a NUL or a line feed before its last byte; one that may
+// not must hold neither.
+void write_chart_line(const char* line, std::size_t length, bool may_break);
 
 // Room for `length` more bytes in the writer's buffer, written out first
 // when it has less; the bytes put there count once chart_bytes_added says so.

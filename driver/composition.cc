@@ -30,6 +30,16 @@
 // run at its own width, so its cells are never overwritten either.  Balanced
 // charts draw exactly the same bytes with or without these rules.
 
+// [plain-lines]
+// The text writer cuts a line at its first NUL and turns each line feed in
+// it into CR LF; a line with neither goes into the output buffer in one
+// copy.  Almost no line holds either, and searching each line for them took
+// a twentieth of a run, so composition notes where one can arise instead:
+// a statement text that may hold one (text_may_break, set when the record
+// is appended), a text cell wider than its text (padded with NULs), and a
+// line filled past the blank field.  The glyph tables hold neither byte (a
+// test checks every entry).  Only a line with such a note is searched.
+
 namespace {
 
 // The connector glyphs, from cell2.
@@ -173,12 +183,17 @@ void place_brackets(std::uint32_t deepest) {
 // ---- Cell text --------------------------------------------------------------------
 
 // Copies up to `width` bytes of a statement text, as a string copy that pads
-// with NULs past the text's end.
-void copy_statement_text(char* to, std::uint32_t record_index, std::uint32_t width) {
+// with NULs past the text's end.  Returns whether the bytes copied may hold
+// a NUL or a line feed (see note [plain-lines]).
+bool copy_statement_text(char* to, std::uint32_t record_index, std::uint32_t width) {
   const StatementRecord& record = ws.records.statement_table[record_index];
   const std::uint32_t length = record.text_length < width ? record.text_length : width;
   std::memcpy(to, statement_text(record), length);
-  if (length < width) std::memset(to + length, '\0', width - length);
+  if (length < width) {
+    std::memset(to + length, '\0', width - length);
+    return true;
+  }
+  return record.text_may_break;
 }
 
 // A glyph cell whose value names no entry of its table draws blanks.
@@ -201,7 +216,19 @@ void place_text_span(char* at, std::uint32_t record_index, std::uint32_t width) 
   ws.view.marked_end = column + width;
 }
 
-std::uint32_t place_cell(char* text, const StoredCell& cell) {
+// The line being composed: its bytes up to `filled` are set.  A line is a
+// blank field of 502 columns with the cells and glyphs written over it; the
+// bytes past the field hold nothing until a glyph is drawn there.  Only the
+// columns a line reaches are ever filled.  `may_break`: the line may hold a
+// NUL or a line feed before its end (see note [plain-lines]).
+struct Line {
+  char* text;
+  std::uint32_t filled;
+  bool may_break;
+};
+
+std::uint32_t place_cell(Line& line, const StoredCell& cell) {
+  char* const text = line.text + line.filled;
   switch (cell.cell_kind) {
     case kCellGlyph2:
       copy_glyph(text, cell2[0], sizeof cell2[0], kCell2Count, cell.cell_value, 2);
@@ -219,8 +246,8 @@ std::uint32_t place_cell(char* text, const StoredCell& cell) {
       if (cell.cell_value < ws.records.stmt_count) {
         if (marking_text) {
           place_text_span(text, cell.cell_value, cell.cell_width);
-        } else {
-          copy_statement_text(text, cell.cell_value, cell.cell_width);
+        } else if (copy_statement_text(text, cell.cell_value, cell.cell_width)) {
+          line.may_break = true;
         }
       } else {
         std::memset(text, ' ', cell.cell_width);
@@ -229,15 +256,6 @@ std::uint32_t place_cell(char* text, const StoredCell& cell) {
   }
 }
 
-// The line being composed: its bytes up to `filled` are set.  A line is a
-// blank field of 502 columns with the cells and glyphs written over it; the
-// bytes past the field hold nothing until a glyph is drawn there.  Only the
-// columns a line reaches are ever filled.
-struct Line {
-  char* text;
-  std::uint32_t filled;
-};
-
 void fill_to(Line& line, std::uint32_t column) {
   if (line.filled >= column) return;
   const std::uint32_t blanks_end = column < kMaxChartColumns ? column : kMaxChartColumns;
@@ -245,7 +263,10 @@ void fill_to(Line& line, std::uint32_t column) {
     std::memset(line.text + line.filled, ' ', blanks_end - line.filled);
     line.filled = blanks_end;
   }
-  if (line.filled < column) std::memset(line.text + line.filled, '\0', column - line.filled);
+  if (line.filled < column) {
+    std::memset(line.text + line.filled, '\0', column - line.filled);
+    line.may_break = true;
+  }
   line.filled = column;
 }
 
@@ -267,9 +288,9 @@ Line compose_cells(std::uint32_t r, char* text) {
   }
   const StoredCell* const cells = &stored_cell(r, 0);  // read once, as in measure_rows
   const std::uint32_t count = drawn_cell_count(r);
-  std::uint32_t column = 0;
-  for (std::uint32_t i = 0; i < count; ++i) column += place_cell(text + column, cells[i]);
-  return Line{text, column};
+  Line line{text, 0, false};
+  for (std::uint32_t i = 0; i < count; ++i) line.filled += place_cell(line, cells[i]);
+  return line;
 }
 
 // ---- Connectors -------------------------------------------------------------------
@@ -377,7 +398,7 @@ void write_lines() {
     if (marking_text) {
       write_view_line(r, text);
     } else {
-      write_chart_line(text, line.filled);
+      write_chart_line(text, line.filled, line.may_break);
     }
   }
 }

@@ -501,4 +501,19 @@ TEST_F(ClassifierTest, RecordsKnowTheirSourceLines) {
   EXPECT_EQ(lines, expected);
 }
 
+// A record says its text may hold a NUL or a line feed exactly when it
+// does, whatever the line holds and wherever a text of it ends: composition
+// searches only the lines of such texts.
+TEST_F(ClassifierTest, RecordsKnowWhetherTheirTextsHoldANulOrALineFeed) {
+  using namespace std::string_literals;
+  feed("  x = 'a\0b'\n  call f(\0)\n\0\n  y = 1 \0\n  do 10 i = 1, n\n10 continue\n"s
+       "! note\0 here\n  z = w\r  if (p) q = r\n  s = '"s + std::string(160, 'b') + "'\n  t = u"s);
+  ASSERT_GT(ws.records.stmt_count, 20u);
+  for (std::uint32_t i = 0; i < ws.records.stmt_count; ++i) {
+    const std::string text(statement_text(record(i)), record(i).text_length);
+    const bool holds = text.find('\0') != std::string::npos || text.find('\n') != std::string::npos;
+    EXPECT_EQ(record(i).text_may_break, holds) << "record " << i << " " << dump_records()[i];
+  }
+}
+
 }  // namespace

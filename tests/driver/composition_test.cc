@@ -255,4 +255,17 @@ TEST_F(CompositionTest, NulOrLineFeedInsideALineIsWrittenAsText) {
   }
 }
 
+// Composition copies glyph cells without noting them as lines that may hold
+// a NUL or a line feed, so no glyph table entry may hold either byte.
+TEST(GlyphTables, HoldNoNulOrLineFeedInTheBytesACellDraws) {
+  const auto check = [](const char* entry, std::size_t width, const char* table, std::uint32_t value) {
+    const std::string drawn(entry, width);
+    EXPECT_EQ(drawn.find('\0'), std::string::npos) << table << " " << value;
+    EXPECT_EQ(drawn.find('\n'), std::string::npos) << table << " " << value;
+  };
+  for (std::uint32_t v = 0; v < kCell2Count; ++v) check(cell2[v], 2, "cell2", v);
+  for (std::uint32_t v = 0; v < kCell4Count; ++v) check(cell4[v], 4, "cell4", v);
+  for (std::uint32_t v = 0; v < kKindSymbolCount; ++v) check(kind_symbol[v].data(), 6, "kind_symbol", v);
+}
+
 }  // namespace
