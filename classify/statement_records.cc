@@ -72,7 +72,8 @@ void append_empty_record(std::uint32_t kind, Marker marker, std::uint32_t number
   record.has_text = kNo;
   record.keyword_flag = kNo;
   record.operand_offset = 0;
-  set_statement_text(record, "", 0);
+  store_text(record, "", 0);
+  record.text_may_break = false;
   commit_record();
 }
 
