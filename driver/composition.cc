@@ -34,7 +34,7 @@
 // The text writer cuts a line at its first NUL and turns each line feed in
 // it into CR LF; a line with neither goes into the output buffer in one
 // copy.  Almost no line holds either, and searching each line for them took
-// a twentieth of a run, so composition notes where one can arise instead:
+// 3 % of a large source's run, so composition notes where one can arise:
 // a statement text that may hold one (text_may_break, set when the record
 // is appended), a text cell wider than its text (padded with NULs), and a
 // line filled past the blank field.  The glyph tables hold neither byte (a
