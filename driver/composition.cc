@@ -86,8 +86,8 @@ std::uint32_t measure_rows() {
   std::uint32_t deepest = 0;
   for (std::uint32_t r = 0; r < ws.building.chart_row_count; ++r) {
     if (marking_text && ws.decoding.text_is_utf8) measure_texts_for_view(r);
-    // The count and the cells are read once: writing a line's bytes could, as
-    // far as the compiler knows, change them.
+    // The count and the cells are read once: a store into the row widths
+    // could, as far as the compiler knows, change them.
     const StoredCell* const cells = &stored_cell(r, 0);
     const std::uint32_t count = drawn_cell_count(r);
     std::uint32_t width = 0;
