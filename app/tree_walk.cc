@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstring>
 #include <set>
+#include <utility>
 
 namespace {
 
@@ -42,7 +43,7 @@ class Walker {
       return;
     }
     if (!S_ISDIR(status.st_mode)) {
-      walk_.sources.push_back(TreeSource{path, base_name(path)});
+      take_source(path, base_name(path), status);
       return;
     }
     if (identity_of(status) == output_folder_) {
@@ -90,9 +91,17 @@ class Walker {
       if (S_ISDIR(status.st_mode)) {
         take_folder(path, relative + name + "/", name, status);
       } else if (S_ISREG(status.st_mode) && is_fortran_name(name)) {
-        walk_.sources.push_back(TreeSource{path, relative + name});
+        take_source(path, relative + name, status);
       }
     }
+  }
+
+  // A file reached twice for the same chart (given as a PATH and found in a
+  // folder given too) is converted once; reached for another chart, it is
+  // taken again, its chart a copy of the first one's.
+  void take_source(const std::string& path, const std::string& relative, const struct stat& status) {
+    if (!taken_.emplace(identity_of(status), relative).second) return;
+    walk_.sources.push_back(TreeSource{path, relative});
   }
 
   void take_folder(const std::string& path, const std::string& relative, const std::string& name,
@@ -108,6 +117,7 @@ class Walker {
   const FileIdentity output_folder_;
   TreeWalk& walk_;
   std::set<FileIdentity> walked_;
+  std::set<std::pair<FileIdentity, std::string>> taken_;  // each source file with its chart
 };
 
 }  // namespace

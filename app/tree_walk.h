@@ -39,7 +39,8 @@ std::string join_path(const std::string& folder, const std::string& name);
 
 // Walks the PATHs: a file is taken whatever its name (its chart lies at the
 // top of the output folder); a folder is walked recursively for Fortran
-// sources, each folder once however many links lead to it.  Hidden folders
+// sources, each folder once however many links lead to it, and each file
+// once for each chart it is reached for.  Hidden folders
 // and the output folder (given by its identity) are not walked.  Only
 // regular files are taken from folders, and names the system cannot tell
 // the kind of (a dangling link), so that their failure is reported.

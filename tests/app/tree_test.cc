@@ -203,6 +203,23 @@ TEST_F(TreeTest, RefusesAChartThatIsAnotherSourcesOrNamesASource) {
   EXPECT_NE(result.err.find("4 files: 2 charts written, 0 with warnings, 2 failed\n"), std::string::npos);
 }
 
+// A source named twice for one chart (as a PATH and inside a folder given
+// too, or as the same PATH twice) is converted once; a folder given twice is
+// walked once.  A link elsewhere still gets the chart at its own place.
+TEST_F(TreeTest, ConvertsASourceGivenTwiceForOneChartOnce) {
+  make("src/x.f90", example("examples/sample.f90"));
+  make("src/sub/y.f90", example("examples/loops.f90"));
+  fs::create_symlink("../x.f90", dir.path("src/sub/x.f90"));
+  const ProgramResult result =
+      run_program(kProgram, {"-o", "out", "src", "src/x.f90", "src", "./src/x.f90", "src/sub/y.f90"}, dir.path(""));
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.err, "4 files: 4 charts written, 0 with warnings, 0 failed\n");
+  EXPECT_EQ(read_file(dir.path("out/x.f90.txt")), one_file_chart("src/x.f90"));
+  EXPECT_EQ(read_file(dir.path("out/sub/x.f90.txt")), one_file_chart("src/x.f90"));
+  EXPECT_EQ(read_file(dir.path("out/sub/y.f90.txt")), one_file_chart("src/sub/y.f90"));
+  EXPECT_EQ(read_file(dir.path("out/y.f90.txt")), one_file_chart("src/sub/y.f90"));
+}
+
 TEST_F(TreeTest, NeverWritesTheIndexOverASource) {
   const std::string source = make("out/index.txt", example("examples/sample.f90"));
   const ProgramResult result = run_program(kProgram, {"-o", dir.path("out"), source});
