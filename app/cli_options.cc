@@ -27,6 +27,7 @@ struct OptionEntry {
   char short_name;         // 0 when there is none
   const char* value_name;  // the value it takes (FORMAT, a|b|c, DIR, N), or null
   const char* help;
+  const char* accepted = nullptr;  // what an invalid value's message says is accepted, when not value_name
 };
 
 // Every option the program accepts, in the order the help lists them.
@@ -39,7 +40,7 @@ constexpr OptionEntry kOptions[] = {
      "utf8 for a terminal that shows ambiguous-width\n"
      "characters narrow (the default) or wide"},
     {OptionId::kOutputDir, "output-dir", 'o', "DIR", "convert every PATH (a file or a tree) into DIR"},
-    {OptionId::kJobs, "jobs", 'j', "N", "with -o: N at once (default: one per processor)"},
+    {OptionId::kJobs, "jobs", 'j', "N", "with -o: N at once (default: one per processor)", "a whole number from 1 to 9999"},
     {OptionId::kQuiet, "quiet", 'q', nullptr, "print no warnings (fatal messages still print)"},
     {OptionId::kStrict, "strict", 0, nullptr, "status 3 when a chart was written with warnings"},
     {OptionId::kLegend, "legend", 0, nullptr, "print what every caption and glyph means"},
@@ -140,7 +141,8 @@ struct ArgumentReader {
 
 bool give_value(const OptionEntry& option, const std::string& value, CliParse& parse) {
   if (apply_value(option, value, parse.options)) return true;
-  parse.error = "invalid value '" + value + "' for --" + option.long_name + " (" + option.value_name + ")";
+  parse.error = "invalid value '" + value + "' for --" + option.long_name + " (" +
+                (option.accepted != nullptr ? option.accepted : option.value_name) + ")";
   return false;
 }
 

@@ -261,7 +261,13 @@ TEST_F(TreeTest, StatusesOfWarningsMissingPathsAndWrongArguments) {
   EXPECT_EQ(blocked.status, 1);
   EXPECT_NE(blocked.err.find("the output folder cannot be created (Not a directory)"), std::string::npos);
   EXPECT_EQ(run_program(kProgram, {"-o", dir.path("out")}).status, 2);
-  EXPECT_EQ(run_program(kProgram, {"-j", "0", "-o", dir.path("out"), dir.path("src")}).status, 2);
+  for (const char* jobs : {"0", "10000", "2x"}) {
+    const ProgramResult wrong = run_program(kProgram, {"-j", jobs, "-o", dir.path("out"), dir.path("src")});
+    EXPECT_EQ(wrong.status, 2);
+    EXPECT_NE(wrong.err.find("invalid value '" + std::string(jobs) + "' for --jobs (a whole number from 1 to 9999)\n"),
+              std::string::npos)
+        << wrong.err;
+  }
 }
 
 TEST_F(TreeTest, HtmlFormatWritesAnHtmlIndexWithEveryChart) {
