@@ -5,7 +5,8 @@
 # by ", ", and, for an option with a value, "=" and what the value may be:
 # choices as "a|b|c", "DIR" for a directory, "N" for a number, any other
 # word for a file.  The first file argument is a Fortran source (or a
-# directory on the way to one), the second the chart.
+# directory on the way to one), the second the chart; once an option that
+# takes a DIR (the output folder) is given, every file argument is a source.
 
 _kmt_source_pattern='!*.@(f90|f95|f03|f08|f|for|ftn|F90|F95|F03|F08|F|FOR|FTN)'
 
@@ -81,7 +82,7 @@ _kmt() {
 
   # Count the file arguments before this word; after "--" all are files, and
   # an option's value given as the next word is no file.
-  local i word options_ended=0 position=1
+  local i word options_ended=0 position=1 tree=0
   for ((i = 1; i < COMP_CWORD; i++)); do
     word=${COMP_WORDS[i]}
     if ((options_ended)) || [[ $word != -?* ]]; then
@@ -89,10 +90,12 @@ _kmt() {
       ((position++))
     elif [[ $word == -- ]]; then
       options_ended=1
-    elif [[ $word != *=* && -n ${value_of[$word]:-} ]] && ((i + 1 < COMP_CWORD)); then
-      ((i++))
+    else
+      [[ ${value_of[${word%%=*}]:-} == DIR ]] && tree=1
+      if [[ $word != *=* && -n ${value_of[$word]:-} ]] && ((i + 1 < COMP_CWORD)); then ((i++)); fi
     fi
   done
+  ((tree)) && position=1
   if ((!options_ended)) && [[ $prev == -?* && $prev != -- && $prev != *=* && -n ${value_of[$prev]:-} ]]; then
     _kmt_complete_value "${value_of[$prev]}" "$cur"
     return 0

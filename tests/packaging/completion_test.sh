@@ -74,6 +74,8 @@ expect "a directory value" completes ./with_values --output-dir = "" "->" source
 expect "no files for a number" completes ./with_values -j "" "->"
 expect "an option's value is not the source" completes ./with_values -f sjis "" "->" "${sources[@]}"
 expect "nor when given after =" completes ./with_values --format = sjis a.f90 "" "->" "${everything[@]}"
+expect "with an output folder, every file is a source" completes ./with_values -o out a.f90 "" "->" "${sources[@]}"
+expect "nor when given as --output-dir=" completes ./with_values --output-dir=out a.f90 b.F90 "" "->" "${sources[@]}"
 expect "an option without a value takes none" completes ./with_values -q "" "->" "${sources[@]}"
 
 report_checks
