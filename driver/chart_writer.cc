@@ -51,20 +51,27 @@ void write_chart_text(const char* text) {
   }
 }
 
+char* chart_line_room() {
+  // A line's line feed becomes CR LF in place, the LF where the line's terminator was.
+  if (kWriteBufferCapacity - ws.writing.write_length < kChartLineWidth) write_buffer_out();
+  return ws.writing.write_buffer + ws.writing.write_length;
+}
+
 // Most lines hold neither a NUL (which ends the text early) nor a line feed
-// before their last byte: they go into the buffer in one copy.
-void write_chart_line(const char* line, std::size_t length, bool may_break) {
+// before their last byte: they stay where they were composed, their line
+// feed made CR LF.  Any other line is moved aside and written as a text.
+void chart_line_composed(std::size_t length, bool may_break) {
+  char* const line = ws.writing.write_buffer + ws.writing.write_length;
   const std::size_t body = length - 1;
   const bool plain =
       !may_break || (std::memchr(line, '\0', body) == nullptr && std::memchr(line, '\n', body) == nullptr);
-  if (!plain || kWriteBufferCapacity - ws.writing.write_length < body + 2) {
-    write_chart_text(line);
+  if (!plain) {
+    std::memcpy(ws.writing.broken_line, line, length + 1);
+    write_chart_text(ws.writing.broken_line);
     return;
   }
-  char* to = ws.writing.write_buffer + ws.writing.write_length;
-  std::memcpy(to, line, body);
-  to[body] = '\r';
-  to[body + 1] = '\n';
+  line[body] = '\r';
+  line[body + 1] = '\n';
   ws.writing.write_length += body + 2;
 }
 

@@ -32,8 +32,8 @@
 
 // [plain-lines]
 // The text writer cuts a line at its first NUL and turns each line feed in
-// it into CR LF; a line with neither goes into the output buffer in one
-// copy.  Almost no line holds either, and searching each line for them took
+// it into CR LF; a line with neither stays in the output buffer where it was
+// composed.  Almost no line holds either, and searching each line for them took
 // 3 % of a large source's run, so composition notes where one can arise:
 // a statement text that may hold one (text_may_break, set when the record
 // is appended), a text cell wider than its text (padded with NULs), and a
@@ -385,10 +385,13 @@ void draw_connectors(std::uint32_t r, Line& line, BracketLevel* brackets) {
 
 // ---- Lines --------------------------------------------------------------------------
 
+// A chart line is composed in the writer's buffer, where it stays unless it
+// holds a NUL or a line feed; a view's line is composed in chart_line and
+// rewritten by the view.
 void write_lines() {
   BracketLevel brackets[kConnectorLevels + 1] = {};
-  char* text = ws.composition.chart_line;
   for (std::uint32_t r = 0; r < ws.building.chart_row_count; ++r) {
+    char* const text = marking_text ? ws.composition.chart_line : chart_line_room();
     Line line = compose_cells(r, text);
     if (is_comment_row(r) || ws.building.connector_depths[r] == 0) {
       end_line_at(line, ws.composition.row_widths[r]);
@@ -398,7 +401,7 @@ void write_lines() {
     if (marking_text) {
       write_view_line(r, text);
     } else {
-      write_chart_line(text, line.filled, line.may_break);
+      chart_line_composed(line.filled, line.may_break);
     }
   }
 }

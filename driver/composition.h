@@ -5,10 +5,10 @@
 
 #include "driver/capacities.h"
 
-// The composition's part of the workspace: the line being composed, and what
+// The composition's part of the workspace: a view's line being composed, and what
 // it works out for every row before the first line is written.
 struct CompositionPart {
-  char chart_line[kChartLineWidth];
+  char chart_line[kChartLineWidth];  // a view's line; a chart line is composed in the writer's buffer
   // ---- Tables: written before they are read, never cleared ----
   std::uint32_t row_widths[kChartRowCapacity];  // cell widths, widened for bracket tops
   std::uint32_t bracket_end_columns[kChartRowCapacity];

@@ -255,6 +255,29 @@ TEST_F(CompositionTest, NulOrLineFeedInsideALineIsWrittenAsText) {
   }
 }
 
+// Lines are composed in the writer's buffer: plain and broken lines of every
+// length, over several buffers' worth, so that lines of both kinds meet the
+// buffer's end at every offset.
+TEST_F(CompositionTest, LinesAcrossManyWriteBuffersKeepTheirBytes) {
+  std::string expected;
+  std::uint32_t total = 0;
+  for (std::uint32_t i = 0; total < 12 * kWriteBufferCapacity; ++i) {
+    std::string line(i % 7 == 0 ? 1 + i % 150 : 100 + (i * 37) % 51, static_cast<char>('a' + i % 26));
+    if (i % 3 == 1) line[line.size() / 2] = '\n';
+    if (i % 5 == 2) line[line.size() / 3] = '\0';
+    text(add_row(), line);
+    std::string bytes = line.substr(0, line.find('\0'));
+    if (bytes.size() == line.size()) bytes += '\n';
+    for (std::size_t feed = 0; (feed = bytes.find('\n', feed)) != std::string::npos; feed += 2) bytes.replace(feed, 1, "\r\n");
+    expected += bytes;
+    total += static_cast<std::uint32_t>(bytes.size());
+  }
+  compose();
+  EXPECT_LE(ws.writing.write_length, kWriteBufferCapacity) << "no line is composed past the buffer's end";
+  finish_chart_file();
+  EXPECT_EQ(take_chart(), expected);
+}
+
 // Composition copies glyph cells without noting them as lines that may hold
 // a NUL or a line feed, so no glyph table entry may hold either byte.
 TEST(GlyphTables, HoldNoNulOrLineFeedInTheBytesACellDraws) {
