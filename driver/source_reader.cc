@@ -19,11 +19,21 @@ namespace {
 
 constexpr int kEndOfSource = -1;
 
+// Most sources hold no CR, or one a line: the buffer is searched for CRs
+// once per CR instead of once per line.
+void find_next_cr() {
+  const unsigned char* const from = ws.reading.read_buffer + ws.reading.read_position;
+  const void* cr = std::memchr(from, '\r', ws.reading.read_length - ws.reading.read_position);
+  ws.reading.next_cr = cr != nullptr ? static_cast<std::size_t>(static_cast<const unsigned char*>(cr) - ws.reading.read_buffer)
+                                     : ws.reading.read_length;
+}
+
 bool refill() {
   if (ws.reading.read_exhausted) return false;
   ws.reading.read_position = 0;
   ws.reading.read_length = std::fread(ws.reading.read_buffer, 1, kReadBufferCapacity, ws.run.input_file);
   if (ws.reading.read_length == 0) ws.reading.read_exhausted = true;
+  find_next_cr();
   // The views decide the source's encoding from all of its bytes.
   if (view_chosen()) note_source_bytes(ws.reading.read_buffer, ws.reading.read_length);
   return ws.reading.read_length > 0;
@@ -63,8 +73,10 @@ std::size_t copy_ordinary_bytes(std::size_t length) {
   const std::size_t available = ws.reading.read_length - ws.reading.read_position;
   const std::size_t room = kMaxPieceLength - length;
   std::size_t span = available < room ? available : room;
+  if (ws.reading.next_cr < ws.reading.read_position) find_next_cr();  // the last CR was read
+  const std::size_t before_cr = ws.reading.next_cr - ws.reading.read_position;
+  if (before_cr < span) span = before_cr;
   if (const void* feed = std::memchr(chunk, '\n', span)) span = static_cast<std::size_t>(static_cast<const unsigned char*>(feed) - chunk);
-  if (const void* cr = std::memchr(chunk, '\r', span)) span = static_cast<std::size_t>(static_cast<const unsigned char*>(cr) - chunk);
   std::memcpy(ws.run.raw_line + length, chunk, span);
   ws.reading.read_position += span;
   return length + span;

@@ -22,6 +22,10 @@ struct ReadingPart {
   // line (CR LF counts once, a lone CR ends none); the pieces of a long line
   // share its number.
   std::uint32_t source_line;
+  // Where in read_buffer the first CR at or after read_position stands, or
+  // read_length when no CR is buffered there; behind read_position once that
+  // CR is read.
+  std::size_t next_cr;
   // ---- Tables: written before they are read, never cleared ----
   unsigned char read_buffer[kReadBufferCapacity];  // read_length bytes read
 };
